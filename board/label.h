@@ -1,0 +1,25 @@
+#pragma once
+
+#include <QLabel>
+
+// One image cell of the board. It knows its column and reports presses and
+// motion over itself with that column; mouse tracking is on, so motion is
+// reported without a pressed button.
+class Label : public QLabel {
+    Q_OBJECT
+
+public:
+    Label(int colonne, const QString& texte, QWidget* parent = nullptr,
+          Qt::WindowFlags flags = Qt::WindowFlags());
+
+signals:
+    void clicked(int colonne);
+    void moved(int colonne);
+
+private slots:
+    void mousePressEvent(QMouseEvent* event) override;
+    void mouseMoveEvent(QMouseEvent* event) override;
+
+private:
+    int colonne;
+};

@@ -1,0 +1,30 @@
+#!/usr/bin/env bash
+# Installs the Debian packages that building, playing and testing need,
+# only those that are missing. Needs root (or sudo) when something is missing.
+set -euo pipefail
+
+paquets=(
+  cmake g++ make
+  qt6-base-dev qt6-base-dev-tools libgl-dev
+  libgtest-dev libbenchmark-dev
+  fonts-dejavu-core
+)
+
+manquants=()
+for paquet in "${paquets[@]}"; do
+  if ! dpkg-query -W -f='${Status}' "$paquet" 2>/dev/null | grep -q "install ok installed"; then
+    manquants+=("$paquet")
+  fi
+done
+
+if [ ${#manquants[@]} -eq 0 ]; then
+  exit 0
+fi
+
+echo "Installation des paquets manquants : ${manquants[*]}"
+sudo=""
+if [ "$(id -u)" -ne 0 ]; then
+  sudo="sudo"
+fi
+$sudo apt-get update -qq
+DEBIAN_FRONTEND=noninteractive $sudo apt-get install -y -qq --no-install-recommends "${manquants[@]}"
