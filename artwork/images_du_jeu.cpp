@@ -1,0 +1,94 @@
+#include "images_du_jeu.h"
+
+#include "dessins.h"
+#include "palette.h"
+
+#include <QDir>
+#include <QFileInfo>
+#include <QImageWriter>
+#include <QPainter>
+#include <functional>
+
+namespace {
+
+using Dessin = std::function<void(QPainter&, const QRectF&)>;
+
+QImage peindre(int largeur, int hauteur, QImage::Format format, const Dessin& dessin) {
+    QImage image(largeur, hauteur, format);
+    image.fill(Qt::transparent);
+    image.setDotsPerMeterX(2835);
+    image.setDotsPerMeterY(2835);
+    QPainter peintre(&image);
+    peintre.setRenderHint(QPainter::Antialiasing, true);
+    peintre.setRenderHint(QPainter::SmoothPixmapTransform, true);
+    dessin(peintre, QRectF(0, 0, largeur, hauteur));
+    peintre.end();
+    return image;
+}
+
+QImage caseOpaque(const Dessin& dessin) {
+    return peindre(palette::coteCase, palette::coteCase, QImage::Format_RGB32, dessin);
+}
+
+}  // namespace
+
+QList<ImageDuJeu> imagesDuJeu() {
+    using namespace dessins;
+    QList<ImageDuJeu> images;
+    images.append({"emplacement_pour_pion.bmp",
+                   caseOpaque([](QPainter& p, const QRectF& r) { dessinerEmplacement(p, r); })});
+    images.append({"pion_rouge_joue.bmp",
+                   caseOpaque([](QPainter& p, const QRectF& r) { dessinerPionJoue(p, r, Couleur::Rouge); })});
+    images.append({"pion_jaune_joue.bmp",
+                   caseOpaque([](QPainter& p, const QRectF& r) { dessinerPionJoue(p, r, Couleur::Jaune); })});
+    images.append({"pion_rouge.bmp",
+                   caseOpaque([](QPainter& p, const QRectF& r) { dessinerCurseur(p, r, Couleur::Rouge); })});
+    images.append({"pion_jaune.bmp",
+                   caseOpaque([](QPainter& p, const QRectF& r) { dessinerCurseur(p, r, Couleur::Jaune); })});
+    for (int colonne = 0; colonne < 7; ++colonne) {
+        images.append({QString::number(colonne) + ".bmp", caseOpaque([colonne](QPainter& p, const QRectF& r) {
+                           dessinerEnteteColonne(p, r, colonne);
+                       })});
+    }
+    images.append({"pion_rouge_gagnant.bmp",
+                   caseOpaque([](QPainter& p, const QRectF& r) { dessinerPionGagnant(p, r, Couleur::Rouge); })});
+    images.append({"pion_jaune_gagnant.bmp",
+                   caseOpaque([](QPainter& p, const QRectF& r) { dessinerPionGagnant(p, r, Couleur::Jaune); })});
+    images.append({"icone.bmp", peindre(64, 64, QImage::Format_RGB32, [](QPainter& p, const QRectF&) {
+                       dessinerIcone(p, 64, false);
+                   })});
+    return images;
+}
+
+QList<ImageDuJeu> iconesDuBureau() {
+    QList<ImageDuJeu> icones;
+    for (int cote : {48, 64, 128, 256}) {
+        const QString taille = QString::number(cote);
+        icones.append({taille + "x" + taille + "/quartelo4.png",
+                       peindre(cote, cote, QImage::Format_ARGB32_Premultiplied,
+                               [cote](QPainter& p, const QRectF&) { dessins::dessinerIcone(p, cote, true); })});
+    }
+    return icones;
+}
+
+bool ecrireImages(const QList<ImageDuJeu>& images, const QString& dossier, QString* erreur) {
+    const QDir racine(dossier);
+    for (const ImageDuJeu& image : images) {
+        const QString chemin = racine.filePath(image.nom);
+        if (!QDir().mkpath(QFileInfo(chemin).absolutePath())) {
+            if (erreur)
+                *erreur = "impossible de créer le dossier de " + chemin;
+            return false;
+        }
+        const bool bmp = chemin.endsWith(".bmp");
+        // Opaque pictures go out without alpha, so the BMP writer uses 24 bits.
+        const QImage aEcrire = bmp ? image.image.convertToFormat(QImage::Format_RGB32) : image.image;
+        QImageWriter ecrivain(chemin, bmp ? "bmp" : "png");
+        if (!ecrivain.write(aEcrire)) {
+            if (erreur)
+                *erreur = chemin + " : " + ecrivain.errorString();
+            return false;
+        }
+    }
+    return true;
+}

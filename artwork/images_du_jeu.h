@@ -1,0 +1,25 @@
+#pragma once
+
+#include <QImage>
+#include <QList>
+#include <QString>
+
+// One picture and the file name it is saved under.
+struct ImageDuJeu {
+    QString nom;
+    QImage image;
+};
+
+// The fifteen pictures that the game reads from its images folder, named as
+// the game looks for them: board cells and headers of 90 by 90 pixels, the
+// window icon of 64 by 64. All are opaque.
+QList<ImageDuJeu> imagesDuJeu();
+
+// The icons of the desktop entry, with a transparent outside, one per size
+// folder of the icon theme: "64x64/quartelo4.png" and so on.
+QList<ImageDuJeu> iconesDuBureau();
+
+// Writes each picture into the folder, in the format of its name's extension
+// (BMP pictures as 24 bits per pixel). Creates the folder and its
+// sub-folders if needed. On failure returns false and describes it.
+bool ecrireImages(const QList<ImageDuJeu>& images, const QString& dossier, QString* erreur);

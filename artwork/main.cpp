@@ -1,0 +1,29 @@
+// Draws every picture of the game and writes them out: the fifteen files of
+// the images folder and the icons of the desktop entry.
+//
+//   quartelo4_images <images folder> [<icons folder>]
+
+#include "images_du_jeu.h"
+
+#include <QGuiApplication>
+#include <QTextStream>
+
+int main(int argc, char** argv) {
+    QGuiApplication application(argc, argv);
+    const QStringList arguments = application.arguments();
+    QTextStream erreurs(stderr);
+    if (arguments.size() < 2 || arguments.size() > 3) {
+        erreurs << "usage : quartelo4_images <dossier des images> [<dossier des icônes>]\n";
+        return 2;
+    }
+    QString erreur;
+    if (!ecrireImages(imagesDuJeu(), arguments.at(1), &erreur)) {
+        erreurs << "quartelo4_images : " << erreur << "\n";
+        return 1;
+    }
+    if (arguments.size() == 3 && !ecrireImages(iconesDuBureau(), arguments.at(2), &erreur)) {
+        erreurs << "quartelo4_images : " << erreur << "\n";
+        return 1;
+    }
+    return 0;
+}
