@@ -1,0 +1,234 @@
+// The pictures of images/ and of the desktop icons: drawn by the artwork
+// program and nothing else, readable, of the right size, found by the names
+// that the game uses, and telling the tokens apart without relying on hue.
+
+#include <QCryptographicHash>
+#include <QDir>
+#include <QDirIterator>
+#include <QFile>
+#include <QImage>
+#include <QPixmap>
+#include <QProcess>
+#include <QTemporaryDir>
+#include <QtTest>
+
+namespace {
+
+const QStringList nomsDesImages = {
+    "emplacement_pour_pion.bmp", "pion_rouge_joue.bmp", "pion_jaune_joue.bmp", "pion_rouge.bmp",
+    "pion_jaune.bmp", "0.bmp", "1.bmp", "2.bmp", "3.bmp", "4.bmp", "5.bmp", "6.bmp",
+    "pion_rouge_gagnant.bmp", "pion_jaune_gagnant.bmp", "icone.bmp",
+};
+
+const QStringList enTete = {"0.bmp", "1.bmp", "2.bmp", "3.bmp", "4.bmp", "5.bmp", "6.bmp",
+                            "pion_rouge.bmp", "pion_jaune.bmp"};
+
+QByteArray contenu(const QString& chemin) {
+    QFile fichier(chemin);
+    if (!fichier.open(QIODevice::ReadOnly))
+        return QByteArray();
+    return fichier.readAll();
+}
+
+QStringList fichiersSous(const QString& dossier) {
+    QStringList noms;
+    const QDir racine(QDir(dossier).absolutePath());
+    QDirIterator it(racine.path(), QDir::Files, QDirIterator::Subdirectories);
+    while (it.hasNext())
+        noms << racine.relativeFilePath(it.next());
+    noms.sort();
+    return noms;
+}
+
+// Share of the pixels whose grey levels differ by more than a visible step.
+double partDifferenteEnGris(const QImage& a, const QImage& b) {
+    const QImage ga = a.convertToFormat(QImage::Format_Grayscale8);
+    const QImage gb = b.convertToFormat(QImage::Format_Grayscale8);
+    int differents = 0;
+    for (int y = 0; y < ga.height(); ++y)
+        for (int x = 0; x < ga.width(); ++x)
+            if (qAbs(qGray(ga.pixel(x, y)) - qGray(gb.pixel(x, y))) > 40)
+                ++differents;
+    return double(differents) / (ga.width() * ga.height());
+}
+
+}  // namespace
+
+class TestImages : public QObject {
+    Q_OBJECT
+
+private slots:
+    void initTestCase() {
+        // The test runs from the folder that holds images/, as the game does.
+        QVERIFY2(QDir("images").exists(), qPrintable(QDir::currentPath()));
+    }
+
+    void lesFichiersSontCeuxQueDessineLeProgramme() {
+        QTemporaryDir dossier;
+        QVERIFY(dossier.isValid());
+        const QString images = dossier.filePath("images");
+        const QString icones = dossier.filePath("icones");
+        QProcess dessin;
+        dessin.start(QUARTELO4_PROGRAMME_IMAGES, {images, icones});
+        QVERIFY(dessin.waitForFinished(60000));
+        QCOMPARE(dessin.exitStatus(), QProcess::NormalExit);
+        QVERIFY2(dessin.exitCode() == 0, dessin.readAllStandardError().constData());
+
+        QCOMPARE(fichiersSous(images), [] { QStringList n = nomsDesImages; n.sort(); return n; }());
+        QCOMPARE(fichiersSous("images"), fichiersSous(images));
+        for (const QString& nom : fichiersSous(images)) {
+            const QByteArray attendu = contenu(QDir(images).filePath(nom));
+            QVERIFY(!attendu.isEmpty());
+            QVERIFY2(contenu(QDir("images").filePath(nom)) == attendu,
+                     qPrintable("images/" + nom + " differs from what artwork/ draws: "
+                                "redraw it with the 'images' target"));
+        }
+        const QString iconesDuDepot = QUARTELO4_DOSSIER_ICONES;
+        QCOMPARE(fichiersSous(iconesDuDepot), fichiersSous(icones));
+        QVERIFY(!fichiersSous(icones).isEmpty());
+        for (const QString& nom : fichiersSous(icones))
+            QVERIFY2(contenu(QDir(iconesDuDepot).filePath(nom)) == contenu(QDir(icones).filePath(nom)),
+                     qPrintable(nom + " differs from what artwork/ draws"));
+    }
+
+    void leDessinNeDependPasDeLExecution() {
+        QTemporaryDir a;
+        QTemporaryDir b;
+        QVERIFY(a.isValid() && b.isValid());
+        for (const QTemporaryDir* dossier : {&a, &b}) {
+            QProcess dessin;
+            dessin.start(QUARTELO4_PROGRAMME_IMAGES, {dossier->path()});
+            QVERIFY(dessin.waitForFinished(60000));
+            QCOMPARE(dessin.exitCode(), 0);
+        }
+        for (const QString& nom : nomsDesImages)
+            QCOMPARE(contenu(a.filePath(nom)), contenu(b.filePath(nom)));
+    }
+
+    void leProgrammeRefuseUnDossierImpossible() {
+        QTemporaryDir dossier;
+        QFile bloque(dossier.filePath("fichier"));
+        QVERIFY(bloque.open(QIODevice::WriteOnly));
+        bloque.close();
+        QProcess dessin;
+        dessin.start(QUARTELO4_PROGRAMME_IMAGES, {dossier.filePath("fichier/images")});
+        QVERIFY(dessin.waitForFinished(60000));
+        QVERIFY(dessin.exitCode() != 0);
+        QVERIFY(!dessin.readAllStandardError().isEmpty());
+
+        dessin.start(QUARTELO4_PROGRAMME_IMAGES, QStringList());
+        QVERIFY(dessin.waitForFinished(60000));
+        QCOMPARE(dessin.exitCode(), 2);
+    }
+
+    void chaqueImageSeChargeALaBonneTaille_data() {
+        QTest::addColumn<QString>("nom");
+        QTest::addColumn<QSize>("taille");
+        for (const QString& nom : nomsDesImages)
+            QTest::newRow(qPrintable(nom)) << nom << (nom == "icone.bmp" ? QSize(64, 64) : QSize(90, 90));
+    }
+
+    void chaqueImageSeChargeALaBonneTaille() {
+        QFETCH(QString, nom);
+        QFETCH(QSize, taille);
+        const QString chemin = "images/" + nom;
+        const QPixmap image(chemin);
+        QVERIFY2(!image.isNull(), qPrintable(chemin));
+        QCOMPARE(image.size(), taille);
+        QVERIFY(!image.hasAlphaChannel());
+        // A BMP of 24 bits per pixel: "BM", then the bit count at offset 28.
+        const QByteArray octets = contenu(chemin);
+        QVERIFY(octets.startsWith("BM"));
+        QCOMPARE(int(quint8(octets.at(28))) | (int(quint8(octets.at(29))) << 8), 24);
+    }
+
+    void lesGagnantsSontTrouvesSansExtension() {
+        for (const QString couleur : {"rouge", "jaune"}) {
+            const QString nom = "images/pion_" + couleur + "_gagnant";
+            QVERIFY(!QFile::exists(nom));
+            const QPixmap sansExtension(nom);
+            QVERIFY2(!sansExtension.isNull(), qPrintable(nom));
+            QCOMPARE(sansExtension.toImage(), QImage(nom + ".bmp"));
+        }
+    }
+
+    void lesEntetesFormentUneBande() {
+        // Every picture of the header row has the same left and right edges,
+        // so that seven of them side by side join without a seam.
+        const QImage reference = QImage("images/0.bmp").convertToFormat(QImage::Format_RGB32);
+        QVERIFY(!reference.isNull());
+        for (const QString& nom : enTete) {
+            const QImage image = QImage("images/" + nom).convertToFormat(QImage::Format_RGB32);
+            for (int y = 0; y < 90; ++y) {
+                QCOMPARE(image.pixel(0, y), reference.pixel(0, y));
+                QCOMPARE(image.pixel(89, y), reference.pixel(89, y));
+                QCOMPARE(image.pixel(0, y), image.pixel(89, y));
+            }
+        }
+        // And each column shows its own number.
+        for (int i = 0; i < 7; ++i)
+            for (int j = i + 1; j < 7; ++j)
+                QVERIFY(QImage(QString("images/%1.bmp").arg(i)) != QImage(QString("images/%1.bmp").arg(j)));
+    }
+
+    void lesCasesDuPlateauSeRaccordent() {
+        // The board cells share their edges too: the sheet runs on from one
+        // square to the next.
+        const QImage vide = QImage("images/emplacement_pour_pion.bmp").convertToFormat(QImage::Format_RGB32);
+        for (const char* nom : {"pion_rouge_joue.bmp", "pion_jaune_joue.bmp"}) {
+            const QImage image = QImage(QString("images/") + nom).convertToFormat(QImage::Format_RGB32);
+            for (int i = 0; i < 90; ++i) {
+                QCOMPARE(image.pixel(0, i), vide.pixel(0, i));
+                QCOMPARE(image.pixel(i, 0), vide.pixel(i, 0));
+                QCOMPARE(image.pixel(89, i), vide.pixel(89, i));
+                QCOMPARE(image.pixel(i, 89), vide.pixel(i, 89));
+            }
+        }
+    }
+
+    void lesPionsSeDistinguentSansLaCouleur_data() {
+        QTest::addColumn<QString>("premier");
+        QTest::addColumn<QString>("second");
+        QTest::addColumn<double>("partMinimale");
+        // A winning token must differ from a played one by its shape and
+        // mark, seen in grey, over a good part of the square.
+        QTest::newRow("rouge gagnant") << "pion_rouge_joue.bmp" << "pion_rouge_gagnant.bmp" << 0.15;
+        QTest::newRow("jaune gagnant") << "pion_jaune_joue.bmp" << "pion_jaune_gagnant.bmp" << 0.15;
+        // The cursor is a token off the board, nothing like an empty slot.
+        QTest::newRow("curseur rouge") << "0.bmp" << "pion_rouge.bmp" << 0.15;
+        QTest::newRow("curseur jaune") << "0.bmp" << "pion_jaune.bmp" << 0.15;
+        // Red and yellow stay apart in grey: different brightness and marks.
+        QTest::newRow("rouge et jaune") << "pion_rouge_joue.bmp" << "pion_jaune_joue.bmp" << 0.3;
+        QTest::newRow("pion et emplacement") << "emplacement_pour_pion.bmp" << "pion_jaune_joue.bmp" << 0.3;
+    }
+
+    void lesPionsSeDistinguentSansLaCouleur() {
+        QFETCH(QString, premier);
+        QFETCH(QString, second);
+        QFETCH(double, partMinimale);
+        const QImage a("images/" + premier);
+        const QImage b("images/" + second);
+        QVERIFY(!a.isNull() && !b.isNull());
+        const double part = partDifferenteEnGris(a, b);
+        QVERIFY2(part >= partMinimale, qPrintable(QString::number(part)));
+    }
+
+    void lesIconesDuBureauOntLeurTaille() {
+        const QString dossier = QUARTELO4_DOSSIER_ICONES;
+        const QStringList noms = fichiersSous(dossier);
+        QVERIFY(noms.contains("64x64/quartelo4.png"));
+        for (const QString& nom : noms) {
+            const QImage icone(QDir(dossier).filePath(nom));
+            QVERIFY2(!icone.isNull(), qPrintable(nom));
+            const int cote = nom.section('x', 0, 0).toInt();
+            QCOMPARE(icone.size(), QSize(cote, cote));
+            QVERIFY(icone.hasAlphaChannel());
+            // Rounded corners: the very corner is transparent, the middle opaque.
+            QCOMPARE(qAlpha(icone.pixel(0, 0)), 0);
+            QCOMPARE(qAlpha(icone.pixel(cote / 2, cote / 2)), 255);
+        }
+    }
+};
+
+QTEST_MAIN(TestImages)
+#include "test_images.moc"
