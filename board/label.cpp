@@ -1,0 +1,21 @@
+#include "label.h"
+
+Label::Label(int numeroColonne, const QString& texte, QWidget* parent, Qt::WindowFlags flags)
+    : QLabel(texte, parent, flags), colonne(numeroColonne)
+{
+    // Motion is reported without a pressed button, so the cursor above the
+    // board can follow the mouse.
+    setMouseTracking(true);
+}
+
+// A move is made on the press, whatever the button. QWidget's default
+// double-click handler calls this one again, so a double click plays twice.
+void Label::mousePressEvent(QMouseEvent*)
+{
+    emit clicked(colonne);
+}
+
+void Label::mouseMoveEvent(QMouseEvent*)
+{
+    emit moved(colonne);
+}

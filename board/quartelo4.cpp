@@ -1,0 +1,271 @@
+#include "quartelo4.h"
+
+#include <QGridLayout>
+
+#include <algorithm>
+
+#include "fenetre.h"
+#include "fichiers_images.h"
+#include "joueur.h"
+#include "label.h"
+#include "ordinateur.h"
+
+namespace {
+
+constexpr int kTailleDepart = 630;
+
+int indiceCase(int ligne, int colonne)
+{
+    return colonne + kColonnes * ligne;
+}
+
+QString couleur(int joueur)
+{
+    switch (joueur) {
+    case 1:
+        return QStringLiteral("rouge");
+    case 2:
+        return QStringLiteral("jaune");
+    default:
+        return QString();
+    }
+}
+
+} // namespace
+
+Quartelo4::Quartelo4(Fenetre* fenetreDeJeu, bool rougeOrdi, bool jauneOrdi)
+    : QWidget(nullptr),
+      joueurRouge(nullptr),
+      joueurJaune(nullptr),
+      fenetre(fenetreDeJeu),
+      sourisActive(true),
+      profondeur(8),
+      colonneSelectionnee(0),
+      joueurCourant(1),
+      gagnant(0),
+      grille{},
+      labels{},
+      layoutGrille(nullptr)
+{
+    // A starting size only: the window's layout may stretch the board.
+    resize(kTailleDepart, kTailleDepart);
+
+    joueurRouge = new Joueur(1, rougeOrdi);
+    joueurJaune = new Joueur(2, jauneOrdi);
+
+    layoutGrille = new QGridLayout();
+    layoutGrille->setHorizontalSpacing(0);
+    layoutGrille->setVerticalSpacing(0);
+
+    // Every label of a column, its header included, reports that column.
+    auto ajouterLabel = [this](int ligne, int colonne, const QPixmap& image) {
+        Label* label = new Label(colonne, QString());
+        label->setPixmap(image);
+        connect(label, &Label::clicked, this, &Quartelo4::clicSurLabel);
+        connect(label, &Label::moved, this, &Quartelo4::moveSurLabel);
+        layoutGrille->addWidget(label, ligne, colonne);
+        labels[ligne][colonne] = label;
+    };
+    for (int colonne = 0; colonne < kColonnes; ++colonne)
+        ajouterLabel(0, colonne, fichiers_images::enTete(colonne));
+    for (int ligne = 1; ligne <= kLignes; ++ligne)
+        for (int colonne = 0; colonne < kColonnes; ++colonne)
+            ajouterLabel(ligne, colonne, fichiers_images::caseVide());
+
+    selectionnerColonne(0);
+    setLayout(layoutGrille);
+}
+
+// The labels and the layout belong to the widget tree; only the players are ours.
+Quartelo4::~Quartelo4()
+{
+    delete joueurRouge;
+    delete joueurJaune;
+}
+
+void Quartelo4::setSourisActive(bool active)
+{
+    sourisActive = active;
+}
+
+void Quartelo4::setProfondeur(int nouvelleProfondeur)
+{
+    profondeur = nouvelleProfondeur;
+}
+
+void Quartelo4::setRougeOrdinateur(bool ordinateur)
+{
+    joueurRouge->setOrdinateur(ordinateur);
+}
+
+void Quartelo4::setJauneOrdinateur(bool ordinateur)
+{
+    joueurJaune->setOrdinateur(ordinateur);
+}
+
+bool Quartelo4::estTerminee() const
+{
+    return joueurCourant == 0;
+}
+
+int Quartelo4::getColonneSelectionnee() const
+{
+    return colonneSelectionnee;
+}
+
+QString Quartelo4::getCouleurJoueurCourant() const
+{
+    return couleur(joueurCourant);
+}
+
+QString Quartelo4::getCouleurGagnant() const
+{
+    return couleur(gagnant);
+}
+
+bool Quartelo4::estSourisActive() const
+{
+    return sourisActive;
+}
+
+int Quartelo4::getProfondeur() const
+{
+    return profondeur;
+}
+
+int Quartelo4::getJoueurCourant() const
+{
+    return joueurCourant;
+}
+
+int Quartelo4::getGagnant() const
+{
+    return gagnant;
+}
+
+const Case* Quartelo4::getGrille() const
+{
+    return grille;
+}
+
+bool Quartelo4::estRougeOrdinateur() const
+{
+    return joueurRouge->estOrdinateur();
+}
+
+bool Quartelo4::estJauneOrdinateur() const
+{
+    return joueurJaune->estOrdinateur();
+}
+
+Label* Quartelo4::getLabel(int ligne, int colonne) const
+{
+    if (ligne < 0 || ligne > kLignes || colonne < 0 || colonne >= kColonnes)
+        return nullptr;
+    return labels[ligne][colonne];
+}
+
+// Puts the cursor, the token of the side to move, above column 0 to 6 and
+// redraws the whole header row. Other values leave everything as it is.
+void Quartelo4::selectionnerColonne(int colonne)
+{
+    if (static_cast<unsigned>(colonne) > static_cast<unsigned>(kColonnes - 1))
+        return;
+    colonneSelectionnee = colonne;
+    for (int i = 0; i < kColonnes; ++i) {
+        if (i == colonne && (joueurCourant == 1 || joueurCourant == 2))
+            labels[0][i]->setPixmap(fichiers_images::curseur(joueurCourant));
+        else
+            labels[0][i]->setPixmap(fichiers_images::enTete(i));
+    }
+}
+
+// Plays a column 0 to 6 for the side to move, or, given a negative column,
+// lets the computer move when it plays that side. True when a token was placed.
+bool Quartelo4::jouerColonne(int colonne)
+{
+    if (joueurCourant == 0)
+        return false;
+
+    if (colonne < 0) {
+        Joueur* joueur = joueurCourant == 1 ? joueurRouge : joueurJaune;
+        if (!joueur->estOrdinateur() || fenetre == nullptr)
+            return false;
+        // The search needs at least one move to look at.
+        const int choix = choisirColonne(*joueur, grille, std::max(profondeur, 1));
+        // Through the window, so that the status line follows the computer's
+        // move and the other side may answer in turn.
+        return fenetre->jouer(choix);
+    }
+    if (colonne >= kColonnes)
+        return false;
+
+    // No cursor while the token falls.
+    for (int i = 0; i < kColonnes; ++i)
+        labels[0][i]->setPixmap(fichiers_images::enTete(i));
+
+    // The fall, drawn row by row down to the first occupied cell.
+    int arrivee = -1;
+    for (int ligne = 0; ligne < kLignes; ++ligne) {
+        if (grille[indiceCase(ligne, colonne)] != 0)
+            break;
+        if (ligne > 0)
+            labels[ligne][colonne]->setPixmap(fichiers_images::caseVide());
+        labels[ligne + 1][colonne]->setPixmap(fichiers_images::pionJoue(joueurCourant));
+        repaint();
+        arrivee = ligne;
+    }
+
+    if (arrivee < 0) {
+        // A full column: only the cursor moves above it.
+        selectionnerColonne(colonne);
+        return false;
+    }
+
+    grille[indiceCase(arrivee, colonne)] = joueurCourant;
+    joueurCourant = adversaire(joueurCourant);
+    selectionnerColonne(0);
+
+    if (verifierFin()) {
+        labels[0][0]->setPixmap(fichiers_images::enTete(0));
+        if (fenetre != nullptr)
+            fenetre->afficherFinDePartie();
+    }
+    return true;
+}
+
+// Clears the board. After a red win yellow opens; otherwise red does.
+void Quartelo4::nouvellePartie(bool rougeOrdi, bool jauneOrdi)
+{
+    joueurRouge->setOrdinateur(rougeOrdi);
+    joueurJaune->setOrdinateur(jauneOrdi);
+
+    for (int ligne = 0; ligne < kLignes; ++ligne) {
+        for (int colonne = 0; colonne < kColonnes; ++colonne) {
+            grille[indiceCase(ligne, colonne)] = 0;
+            labels[ligne + 1][colonne]->setPixmap(fichiers_images::caseVide());
+        }
+    }
+
+    joueurCourant = gagnant == 1 ? 2 : 1;
+    gagnant = 0;
+    selectionnerColonne(0);
+}
+
+// A click plays its column while the game runs, and starts a new game once it is over.
+void Quartelo4::clicSurLabel(int colonne)
+{
+    if (!sourisActive || fenetre == nullptr)
+        return;
+    if (joueurCourant != 0)
+        fenetre->jouer(colonne);
+    else
+        fenetre->reinitialiser();
+}
+
+// The cursor follows the mouse while the game runs.
+void Quartelo4::moveSurLabel(int colonne)
+{
+    if (sourisActive && joueurCourant != 0)
+        selectionnerColonne(colonne);
+}
