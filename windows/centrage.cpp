@@ -1,0 +1,16 @@
+#include "centrage.h"
+
+#include <QGuiApplication>
+#include <QRect>
+#include <QScreen>
+#include <QWidget>
+
+void centrerSurEcranPrincipal(QWidget* fenetre)
+{
+    const QScreen* ecran = QGuiApplication::primaryScreen();
+    if (ecran == nullptr)
+        return;
+    const QRect geometrie = ecran->geometry();
+    fenetre->move(geometrie.width() / 2 - fenetre->width() / 2,
+                  geometrie.height() / 2 - fenetre->height() / 2);
+}

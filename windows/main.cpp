@@ -1,0 +1,23 @@
+// Quartelo 4: four in a row for two sides, each played by a person or by the computer.
+
+#include <QApplication>
+
+#include <cstdlib>
+#include <ctime>
+
+#include "fenetre.h"
+#include "fenetre_debut.h"
+
+int main(int argc, char* argv[])
+{
+    // The column drawn when Tab is released comes from rand().
+    std::srand(static_cast<unsigned>(std::time(nullptr)));
+
+    // Declared in this order, destroyed in the reverse one: the start
+    // window, then the game window, then the application.
+    QApplication application(argc, argv);
+    Fenetre fenetre(8, true, false, false);
+    FenetreDebut fenetreDebut(&fenetre);
+    fenetreDebut.setVisible(true);
+    return application.exec();
+}

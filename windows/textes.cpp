@@ -1,0 +1,23 @@
+#include "textes.h"
+
+namespace textes {
+
+QString tour(const QString& couleur)
+{
+    return QStringLiteral("C'est au joueur ") + couleur + QStringLiteral(" de jouer");
+}
+
+QString colonneJouee(int colonne, const QString& couleur)
+{
+    return QStringLiteral("Colonne jouée : ") + QString::number(colonne) + QStringLiteral("\n")
+        + tour(couleur);
+}
+
+QString finDePartie(const QString& couleurGagnant)
+{
+    if (couleurGagnant.isEmpty())
+        return QStringLiteral("La partie est terminée,\n personne n'a gagné");
+    return QStringLiteral("La partie est terminée,\n le vainqueur est le joueur \n") + couleurGagnant;
+}
+
+} // namespace textes

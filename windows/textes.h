@@ -1,0 +1,17 @@
+#pragma once
+
+#include <QString>
+
+// The texts of the status line and of the end-of-game message.
+namespace textes {
+
+// "C'est au joueur rouge de jouer".
+QString tour(const QString& couleur);
+
+// The played column on the first line, then the side to move.
+QString colonneJouee(int colonne, const QString& couleur);
+
+// The end of the game; an empty winner's colour means nobody won.
+QString finDePartie(const QString& couleurGagnant);
+
+} // namespace textes
