@@ -13,6 +13,10 @@ class QGridLayout;
 // The board widget: it owns the game in progress (board, side to move,
 // winner, both players, search depth, mouse flag) and shows it as a 7 by 7
 // grid of image cells, the top row holding the column headers and the cursor.
+// Moves of the computer, clicks and the end-of-game message go through the
+// game window `fenetre`; a board built without one (null) still plays the
+// columns it is given and detects the end, but ignores clicks and never asks
+// the computer for a move.
 class Quartelo4 : public QWidget {
     Q_OBJECT
 
