@@ -1,0 +1,16 @@
+#!/usr/bin/env bash
+# Builds the game and renders screenshots of its windows offscreen into
+# docs/captures/: the start window, a game in progress with the cursor over a
+# column, a won game with its winning line, a drawn game and the end message.
+#
+#   bash scripts/captures.sh [build folder]
+set -euo pipefail
+racine="$(cd "$(dirname "${BASH_SOURCE[0]}")/.." && pwd)"
+construction="${1:-$racine/build-captures}"
+bash "$racine/scripts/installer-dependances.sh"
+cmake -S "$racine" -B "$construction" -DCMAKE_BUILD_TYPE=RelWithDebInfo -DQUARTELO4_BENCH=OFF >/dev/null
+cmake --build "$construction" --target quartelo4_captures -j 2
+# The game reads images/ from its working directory.
+cd "$racine"
+QT_QPA_PLATFORM=offscreen "$construction/artwork/quartelo4_captures" "$racine/docs/captures"
+ls -1 "$racine/docs/captures"

@@ -1,0 +1,23 @@
+#!/usr/bin/env bash
+# Builds the game and its Debian package, then shows the package's control
+# fields and contents.
+#
+#   bash scripts/paquet-debian.sh [build folder] [output folder]
+#
+# The package lands in the output folder (default: the build folder's
+# paquets/); install it with `sudo apt install ./quartelo4_*.deb`.
+set -euo pipefail
+racine="$(cd "$(dirname "${BASH_SOURCE[0]}")/.." && pwd)"
+construction="$(realpath -m "${1:-$racine/build-paquet}")"
+sortie="$(realpath -m "${2:-$construction/paquets}")"
+if [ ! -f "$construction/CMakeCache.txt" ]; then
+  bash "$racine/scripts/installer-dependances.sh"
+  cmake -S "$racine" -B "$construction" -DCMAKE_BUILD_TYPE=Release -DQUARTELO4_BENCH=OFF >/dev/null
+fi
+cmake --build "$construction" --target quartelo4 -j 2
+mkdir -p "$sortie"
+( cd "$sortie" && cpack -G DEB --config "$construction/CPackConfig.cmake" -B "$sortie" )
+paquet="$(ls -1t "$sortie"/quartelo4_*.deb | head -n 1)"
+dpkg-deb --info "$paquet"
+dpkg-deb --contents "$paquet"
+echo "$paquet"
