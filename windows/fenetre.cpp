@@ -228,7 +228,11 @@ void Fenetre::setMouseActive(int etat)
 
 void Fenetre::setDifficulte(int index)
 {
-    difficulte->setCurrentIndex(index);
+    // Qt 6 signals currentIndexChanged(-1) again for an index already at -1
+    // (no item): selecting only on a change keeps an index outside the list
+    // from calling this slot back without end.
+    if (index != difficulte->currentIndex())
+        difficulte->setCurrentIndex(index);
     plateau->setProfondeur(profondeurDeDifficulte(index));
     plateau->setFocus(Qt::OtherFocusReason);
 }
