@@ -10,6 +10,7 @@
 #include <QComboBox>
 #include <QDir>
 #include <QElapsedTimer>
+#include <QGuiApplication>
 #include <QGroupBox>
 #include <QIcon>
 #include <QImage>
@@ -20,6 +21,7 @@
 #include <QPointer>
 #include <QPushButton>
 #include <QRadioButton>
+#include <QScreen>
 #include <QString>
 #include <QStringList>
 #include <QTemporaryDir>
@@ -320,6 +322,23 @@ inline void choisirDansListe(QComboBox* liste, const QString& texte)
     QTRY_VERIFY_WITH_TIMEOUT(!vue->isVisible(), 2000);
 }
 
+// Where a window of the given size is centred on the primary screen: half
+// the screen minus half the window, each halved on its own, with no offset.
+inline QPoint positionCentree(const QSize& taille)
+{
+    const QRect ecran = QGuiApplication::primaryScreen()->geometry();
+    return QPoint(ecran.width() / 2 - taille.width() / 2, ecran.height() / 2 - taille.height() / 2);
+}
+
+// The code of the picture of a window's icon (see codeImage).
+inline char codeIcone(const QWidget* fenetre)
+{
+    const QIcon icone = fenetre->windowIcon();
+    if (icone.isNull())
+        return ' ';
+    return codeImage(icone.pixmap(QSize(kCoteImage, kCoteImage)).toImage());
+}
+
 // ---------------------------------------------------------------------------
 // Mouse
 
@@ -335,6 +354,13 @@ inline void jouerAuClic(const Quartelo4* plateau, const std::vector<int>& coups)
 {
     for (int colonne : coups)
         cliquerCase(plateau, colonne, 1 + colonne % 6);
+}
+
+// A click on a check box or a radio button where its indicator is drawn,
+// which toggles it whatever the width the layout gave it.
+inline void cocher(QAbstractButton* bouton)
+{
+    QTest::mouseClick(bouton, Qt::LeftButton, Qt::NoModifier, QPoint(6, bouton->height() / 2));
 }
 
 // A double click as the windowing system delivers it: press, release, then
