@@ -9,6 +9,7 @@
 #include "ordinateur.h"
 #include "outils_essai.h"
 #include "partie_essai.h"
+#include "parties_essai.h"
 #include "quartelo4.h"
 
 using namespace essai;
@@ -16,18 +17,6 @@ using namespace essai;
 namespace {
 
 using Cases = std::vector<std::pair<int, int>>;
-
-// A drawn game: 42 tokens, no line of four at any moment.
-const std::vector<int> kPartieNulle = {5, 3, 2, 3, 1, 5, 3, 1, 0, 1, 4, 1, 2, 5, 0, 5, 6, 6, 2, 0, 6,
-                                       0, 4, 2, 3, 0, 3, 4, 2, 3, 2, 6, 0, 4, 1, 1, 5, 4, 4, 5, 6, 6};
-
-// 41 tokens without a line; the 42nd, yellow, fills the board and lines up
-// column 1, rows 0 to 3.
-const std::vector<int> kPleinGagnant = {2, 3, 3, 5, 6, 6, 4, 1, 2, 6, 2, 4, 5, 5, 1, 2, 3, 0, 4, 3, 4,
-                                        5, 6, 4, 2, 1, 6, 2, 3, 5, 5, 6, 3, 0, 0, 1, 0, 0, 0, 1, 4, 1};
-
-const std::vector<int> kRougeGagne = {0, 1, 0, 1, 0, 1, 0};
-const std::vector<int> kJauneGagne = {0, 1, 0, 1, 0, 1, 2, 1};
 
 // True when no four cells of one colour are in a line on the board string.
 bool sansLigne(const QString& plateau)
