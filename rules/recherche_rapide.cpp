@@ -1,0 +1,347 @@
+// The fast search. See recherche_rapide.h for what it keeps identical and why.
+
+#include "recherche_rapide.h"
+
+#include <algorithm>
+#include <atomic>
+#include <condition_variable>
+#include <limits>
+#include <memory>
+#include <mutex>
+#include <thread>
+
+#include "bitboard.h"
+#include "evaluation_rapide.h"
+#include "reference.h"
+
+namespace rapide {
+namespace {
+
+constexpr std::int32_t kPlusPetit = std::numeric_limits<std::int32_t>::min();
+constexpr std::int32_t kPlusGrand = std::numeric_limits<std::int32_t>::max();
+
+std::int32_t versSigne(std::uint32_t u)
+{
+    if (u <= static_cast<std::uint32_t>(kPlusGrand)) {
+        return static_cast<std::int32_t>(u);
+    }
+    return -static_cast<std::int32_t>(~u) - 1;
+}
+
+// (valeurEnfant + score) * profondeur in wrapping 32-bit arithmetic.
+std::int32_t ponderer(std::int32_t valeurEnfant, int score, int profondeur)
+{
+    const std::uint32_t somme =
+        static_cast<std::uint32_t>(valeurEnfant) + static_cast<std::uint32_t>(score);
+    return versSigne(somme * static_cast<std::uint32_t>(profondeur));
+}
+
+// A node's result, with the range of beta [bas, haut] over which the node
+// gives the same value and the same number of calls.
+struct Resultat {
+    std::int32_t valeur;
+    std::int32_t bas;
+    std::int32_t haut;
+    std::uint64_t appels;
+};
+
+// ---- the table of searched nodes -------------------------------------------
+
+// Nodes whose depth is below this are searched again rather than looked up:
+// near the leaves a search costs less than a trip to memory.
+constexpr int kProfondeurTable = 1;
+
+struct Entree {
+    std::uint64_t cle = 0;
+    std::uint32_t generation = 0; // 0: never written
+    std::int32_t valeur = 0;
+    std::int32_t bas = 0;
+    std::int32_t haut = 0;
+    std::uint64_t appels = 0;
+};
+
+constexpr int kBitsTable = 16;
+constexpr std::size_t kTailleTable = std::size_t{1} << kBitsTable;
+
+class Table {
+public:
+    Table() : entrees(new Entree[kTailleTable]) {}
+
+    // A new search: everything stored before no longer counts.
+    void nouvelleRecherche()
+    {
+        if (++generation == 0) {
+            std::fill(entrees.get(), entrees.get() + kTailleTable, Entree{});
+            generation = 1;
+        }
+    }
+
+    bool chercher(std::uint64_t cle, std::int32_t beta, Resultat& r) const
+    {
+        const Entree& e = entrees[indice(cle)];
+        if (e.generation != generation || e.cle != cle || beta < e.bas || beta > e.haut) {
+            return false;
+        }
+        r = Resultat{e.valeur, e.bas, e.haut, e.appels};
+        return true;
+    }
+
+    void ranger(std::uint64_t cle, const Resultat& r)
+    {
+        Entree& e = entrees[indice(cle)];
+        e = Entree{cle, generation, r.valeur, r.bas, r.haut, r.appels};
+    }
+
+private:
+    static std::size_t indice(std::uint64_t cle)
+    {
+        return static_cast<std::size_t>((cle * 0x9E3779B97F4A7C15ull) >> (64 - kBitsTable));
+    }
+
+    std::unique_ptr<Entree[]> entrees;
+    std::uint32_t generation = 0;
+};
+
+// ---- one search ----------------------------------------------------------
+
+class Recherche {
+public:
+    Recherche(Table& table_, Position position_, int joueur_, std::int32_t alpha_)
+        : table(table_), pos(position_), joueur(joueur_), alpha(alpha_)
+    {
+    }
+
+    // The node that plays `colonne` (the computer's token when Max), with
+    // `profondeur` moves still to search below it.
+    template <bool Max>
+    Resultat noeud(int colonne, int profondeur, std::int32_t beta)
+    {
+        const Bits jeton = pos.caseLibre(colonne);
+        const Position avant = pos;
+        if ((joueur == 1) == Max) {
+            pos.rouges |= jeton;
+        }
+        pos.occupees |= jeton;
+
+        Resultat r;
+        const bool memorise = profondeur >= kProfondeurTable;
+        if (memorise && table.chercher(pos.cle(), beta, r)) {
+            ++retrouves;
+        } else {
+            r = Max ? maximum(profondeur, beta) : minimum(profondeur, beta);
+            if (memorise) {
+                table.ranger(pos.cle(), r);
+            }
+        }
+        pos = avant;
+        return r;
+    }
+
+    std::uint64_t visites = 0;
+    std::uint64_t retrouves = 0;
+
+private:
+    int scoreIci() const
+    {
+        const Bits rouges = pos.rouges;
+        const Bits jaunes = pos.occupees & ~pos.rouges;
+        return joueur == 1 ? score(rouges, jaunes) : score(jaunes, rouges);
+    }
+
+    // The node has just dropped the computer's token: it examines the
+    // opponent's replies, at most two of them.
+    Resultat maximum(int profondeur, std::int32_t beta)
+    {
+        ++visites;
+        const int s = scoreIci();
+        Resultat r{s, kPlusPetit, kPlusGrand, 1};
+        if (profondeur == 0) {
+            return r;
+        }
+        std::int32_t meilleur = kPlusPetit;
+        std::int32_t borne = beta;
+        bool premier = true;
+        for (int i = 0; i < kColonnes; ++i) {
+            if (!pos.jouable(i)) {
+                continue;
+            }
+            const Resultat f = noeud<false>(i, profondeur - 1, borne);
+            r.appels += f.appels;
+            const std::int32_t v = ponderer(f.valeur, s, profondeur);
+            if (v > meilleur) {
+                meilleur = v;
+            }
+            if (premier) {
+                // Only the first child sees beta itself.
+                r.bas = std::max(r.bas, f.bas);
+                r.haut = std::min(r.haut, f.haut);
+                premier = false;
+                if (meilleur >= borne) {
+                    r.haut = std::min(r.haut, meilleur); // beta <= meilleur
+                    break;
+                }
+                r.bas = std::max(r.bas, meilleur + 1); // beta > meilleur
+                borne = meilleur;
+            } else if (meilleur >= borne) {
+                break;
+            } else {
+                borne = meilleur;
+            }
+        }
+        r.valeur = meilleur;
+        return r;
+    }
+
+    // The node has just dropped the opponent's token: it examines the
+    // computer's next moves, up to seven.
+    Resultat minimum(int profondeur, std::int32_t beta)
+    {
+        ++visites;
+        const int s = scoreIci();
+        Resultat r{s, kPlusPetit, kPlusGrand, 1};
+        if (profondeur == 0) {
+            return r;
+        }
+        std::int32_t meilleur = kPlusGrand;
+        for (int i = 0; i < kColonnes; ++i) {
+            if (!pos.jouable(i)) {
+                continue;
+            }
+            // The child receives min(beta, meilleur): beta itself while beta is
+            // not above the best value so far, that value otherwise.
+            const std::int32_t borne = std::min(beta, meilleur);
+            const Resultat f = noeud<true>(i, profondeur - 1, borne);
+            if (beta <= meilleur) {
+                r.bas = std::max(r.bas, f.bas);
+                r.haut = std::min({r.haut, f.haut, meilleur});
+            } else {
+                r.bas = std::max(r.bas, meilleur + 1);
+            }
+            r.appels += f.appels;
+            const std::int32_t v = ponderer(f.valeur, s, profondeur);
+            if (v < meilleur) {
+                meilleur = v;
+            }
+            if (alpha >= meilleur) {
+                break;
+            }
+        }
+        r.valeur = meilleur;
+        return r;
+    }
+
+    Table& table;
+    Position pos;
+    const int joueur;
+    const std::int32_t alpha;
+};
+
+// ---- shared state ----------------------------------------------------------
+
+std::mutex verrou; // one search at a time
+Statistiques derniere;
+int filsVoulus = 2;
+
+Table& tablePrincipale()
+{
+    static Table table;
+    return table;
+}
+
+// The board as bit sets, when it is one that they describe: cells 0, 1 or 2
+// and no token above an empty cell.
+bool lirePosition(const Case* grille, Position& p)
+{
+    Bits rouges = 0;
+    Bits jaunes = 0;
+    if (!lireJetons(grille, rouges, jaunes)) {
+        return false;
+    }
+    const Bits occupees = rouges | jaunes;
+    // Every occupied cell above the bottom row rests on an occupied cell.
+    if ((occupees & ~kLigneBas & ~(occupees << 1)) != 0) {
+        return false;
+    }
+    p.rouges = rouges;
+    p.occupees = occupees;
+    return true;
+}
+
+bool joueurValide(int joueur)
+{
+    return joueur == 1 || joueur == 2;
+}
+
+} // namespace
+
+std::int32_t alphaBeta(bool maximiser, int joueur, Case* grille, int profondeur, int colonne,
+                       std::int32_t alpha, std::int32_t beta, std::uint64_t& appels)
+{
+    Position p;
+    if (!joueurValide(joueur) || profondeur < 0 || colonne < 0 || colonne >= kColonnes
+        || !lirePosition(grille, p) || !p.jouable(colonne)) {
+        return reference::alphaBeta(maximiser, joueur, grille, profondeur, colonne, alpha, beta,
+                                    appels);
+    }
+    const std::lock_guard<std::mutex> garde(verrou);
+    Table& table = tablePrincipale();
+    table.nouvelleRecherche();
+    Recherche recherche(table, p, joueur, alpha);
+    const Resultat r = maximiser ? recherche.noeud<true>(colonne, profondeur, beta)
+                                 : recherche.noeud<false>(colonne, profondeur, beta);
+    appels += r.appels;
+    derniere = Statistiques{recherche.visites, recherche.retrouves, 1};
+    return r.valeur;
+}
+
+Analyse analyserPosition(int joueur, Case* grille, int profondeur)
+{
+    Position p;
+    if (!joueurValide(joueur) || profondeur < 1 || !lirePosition(grille, p)) {
+        return reference::analyserPosition(joueur, grille, profondeur);
+    }
+    const std::lock_guard<std::mutex> garde(verrou);
+    Table& table = tablePrincipale();
+    table.nouvelleRecherche();
+    Recherche recherche(table, p, joueur, kPlusPetit);
+
+    Analyse analyse;
+    std::int32_t meilleur = kPlusPetit;
+    for (int i = 0; i < kColonnes; ++i) {
+        analyse.jouable[i] = p.jouable(i);
+        if (!analyse.jouable[i]) {
+            continue;
+        }
+        const Resultat r = recherche.noeud<true>(i, profondeur - 1, kPlusGrand);
+        analyse.valeurs[i] = r.valeur;
+        analyse.appels += r.appels;
+        if (r.valeur > meilleur) {
+            meilleur = r.valeur;
+            analyse.colonne = i;
+        }
+    }
+    if (analyse.colonne < 0) {
+        for (int i = 0; i < kColonnes; ++i) {
+            if (analyse.jouable[i]) {
+                analyse.colonne = i;
+                break;
+            }
+        }
+    }
+    derniere = Statistiques{recherche.visites, recherche.retrouves, 1};
+    return analyse;
+}
+
+Statistiques statistiquesDerniereRecherche()
+{
+    const std::lock_guard<std::mutex> garde(verrou);
+    return derniere;
+}
+
+void setFilsRecherche(int nombre)
+{
+    const std::lock_guard<std::mutex> garde(verrou);
+    filsVoulus = std::clamp(nombre, 1, 2);
+}
+
+} // namespace rapide
