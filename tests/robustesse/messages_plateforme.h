@@ -1,0 +1,5 @@
+#pragma once
+
+// Silences the offscreen platform's notes that it cannot raise a window,
+// grab the keyboard or pass size hints on; every other message goes through.
+void taireNotesDePlateforme();

@@ -1,0 +1,32 @@
+#pragma once
+
+#include <QStringList>
+
+#include "grille.h"
+
+class ImagesDuJeu;
+class VueJeu;
+struct EtatJeu;
+
+// What the checks know beyond the window itself.
+struct Contexte {
+    bool sansImages = false;   // the working folder has no images folder
+    int ouvreur = 0;           // side that opened the game in progress, 0 when unknown
+    bool boiteOuverte = false; // the end-of-game box is up
+};
+
+// The game's invariants as a user sees them; one line per fault found, empty
+// when all hold.
+QStringList verifierEtat(const VueJeu& vue, const EtatJeu& etat, ImagesDuJeu& images,
+                         const Contexte& contexte);
+
+// The texts of the status line.
+QString texteDebut(int joueur);
+QString texteCoup(int colonne, int joueur);
+QString texteFin(int gagnant);
+
+// Lowest empty row of the column, -1 when it is full.
+int ligneLibre(const Case* grille, int colonne);
+
+// The board drawn as text, for messages.
+QString dessiner(const Case* grille);
