@@ -110,8 +110,6 @@ struct Position {
     Bits rouges = 0;
     Bits occupees = 0;
 
-    Bits jetons(int joueur) const { return joueur == 1 ? rouges : occupees & ~rouges; }
-
     bool jouable(int colonne) const { return (occupees & bitCase(0, colonne)) == 0; }
 
     // The cell where a token dropped into the (playable) column comes to rest.

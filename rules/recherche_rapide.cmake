@@ -1,4 +1,4 @@
-# The fast search: bit sets, a table of searched nodes, root columns on two threads.
+# The fast search: bit sets and a table of searched nodes.
 find_package(Threads REQUIRED)
 target_sources(quartelo4_regles PRIVATE
   ${CMAKE_CURRENT_LIST_DIR}/bitboard.h

@@ -3,12 +3,9 @@
 #include "recherche_rapide.h"
 
 #include <algorithm>
-#include <atomic>
-#include <condition_variable>
+#include <iterator>
 #include <limits>
-#include <memory>
 #include <mutex>
-#include <thread>
 
 #include "bitboard.h"
 #include "evaluation_rapide.h"
@@ -63,15 +60,14 @@ struct Entree {
 constexpr int kBitsTable = 16;
 constexpr std::size_t kTailleTable = std::size_t{1} << kBitsTable;
 
+// Direct-mapped, 2 MiB, in static storage: the search allocates nothing.
 class Table {
 public:
-    Table() : entrees(new Entree[kTailleTable]) {}
-
     // A new search: everything stored before no longer counts.
     void nouvelleRecherche()
     {
         if (++generation == 0) {
-            std::fill(entrees.get(), entrees.get() + kTailleTable, Entree{});
+            std::fill(std::begin(entrees), std::end(entrees), Entree{});
             generation = 1;
         }
     }
@@ -88,8 +84,7 @@ public:
 
     void ranger(std::uint64_t cle, const Resultat& r)
     {
-        Entree& e = entrees[indice(cle)];
-        e = Entree{cle, generation, r.valeur, r.bas, r.haut, r.appels};
+        entrees[indice(cle)] = Entree{cle, generation, r.valeur, r.bas, r.haut, r.appels};
     }
 
 private:
@@ -98,7 +93,7 @@ private:
         return static_cast<std::size_t>((cle * 0x9E3779B97F4A7C15ull) >> (64 - kBitsTable));
     }
 
-    std::unique_ptr<Entree[]> entrees;
+    Entree entrees[kTailleTable];
     std::uint32_t generation = 0;
 };
 
@@ -240,13 +235,8 @@ private:
 
 std::mutex verrou; // one search at a time
 Statistiques derniere;
-int filsVoulus = 2;
 
-Table& tablePrincipale()
-{
-    static Table table;
-    return table;
-}
+Table tableDesNoeuds; // shared by the searches, one at a time (under verrou)
 
 // The board as bit sets, when it is one that they describe: cells 0, 1 or 2
 // and no token above an empty cell.
@@ -284,13 +274,12 @@ std::int32_t alphaBeta(bool maximiser, int joueur, Case* grille, int profondeur,
                                     appels);
     }
     const std::lock_guard<std::mutex> garde(verrou);
-    Table& table = tablePrincipale();
-    table.nouvelleRecherche();
-    Recherche recherche(table, p, joueur, alpha);
+    tableDesNoeuds.nouvelleRecherche();
+    Recherche recherche(tableDesNoeuds, p, joueur, alpha);
     const Resultat r = maximiser ? recherche.noeud<true>(colonne, profondeur, beta)
                                  : recherche.noeud<false>(colonne, profondeur, beta);
     appels += r.appels;
-    derniere = Statistiques{recherche.visites, recherche.retrouves, 1};
+    derniere = Statistiques{recherche.visites, recherche.retrouves};
     return r.valeur;
 }
 
@@ -301,9 +290,8 @@ Analyse analyserPosition(int joueur, Case* grille, int profondeur)
         return reference::analyserPosition(joueur, grille, profondeur);
     }
     const std::lock_guard<std::mutex> garde(verrou);
-    Table& table = tablePrincipale();
-    table.nouvelleRecherche();
-    Recherche recherche(table, p, joueur, kPlusPetit);
+    tableDesNoeuds.nouvelleRecherche();
+    Recherche recherche(tableDesNoeuds, p, joueur, kPlusPetit);
 
     Analyse analyse;
     std::int32_t meilleur = kPlusPetit;
@@ -328,7 +316,7 @@ Analyse analyserPosition(int joueur, Case* grille, int profondeur)
             }
         }
     }
-    derniere = Statistiques{recherche.visites, recherche.retrouves, 1};
+    derniere = Statistiques{recherche.visites, recherche.retrouves};
     return analyse;
 }
 
@@ -336,12 +324,6 @@ Statistiques statistiquesDerniereRecherche()
 {
     const std::lock_guard<std::mutex> garde(verrou);
     return derniere;
-}
-
-void setFilsRecherche(int nombre)
-{
-    const std::lock_guard<std::mutex> garde(verrou);
-    filsVoulus = std::clamp(nombre, 1, 2);
 }
 
 } // namespace rapide

@@ -27,7 +27,7 @@
 
 namespace rapide {
 
-// As ::alphaBeta; `appels` receives the number of alphaBeta calls that the
+// As ::alphaBeta; `appels` is increased by the number of alphaBeta calls that the
 // plain search makes for it (this call included).
 std::int32_t alphaBeta(bool maximiser, int joueur, Case* grille, int profondeur, int colonne,
                        std::int32_t alpha, std::int32_t beta, std::uint64_t& appels);
@@ -39,11 +39,7 @@ Analyse analyserPosition(int joueur, Case* grille, int profondeur);
 struct Statistiques {
     std::uint64_t noeudsVisites = 0;  // nodes actually searched
     std::uint64_t noeudsRetrouves = 0; // nodes taken from the table
-    int fils = 0;                     // threads that searched the root columns
 };
 Statistiques statistiquesDerniereRecherche();
-
-// Number of threads for the root columns (1 or 2; 2 by default).
-void setFilsRecherche(int nombre);
 
 } // namespace rapide
