@@ -1,0 +1,7 @@
+# quartelo4_bench: timings of the computer player's search (Google Benchmark).
+find_package(benchmark REQUIRED)
+
+add_executable(quartelo4_bench ${CMAKE_CURRENT_LIST_DIR}/recherche_bench.cpp)
+target_link_libraries(quartelo4_bench PRIVATE quartelo4_positions benchmark::benchmark)
+target_compile_definitions(quartelo4_bench PRIVATE
+  QUARTELO4_CORPUS="${PROJECT_SOURCE_DIR}/bench/corpus.txt")
