@@ -71,8 +71,16 @@ set(CPACK_DEBIAN_PACKAGE_MAINTAINER "${QUARTELO4_MAINTENEUR}")
 set(CPACK_DEBIAN_PACKAGE_SECTION "games")
 set(CPACK_DEBIAN_PACKAGE_PRIORITY "optional")
 # The Qt 6 libraries the program links to, with their versions, worked out
-# by dpkg-shlibdeps from the program itself.
-set(CPACK_DEBIAN_PACKAGE_SHLIBDEPS ON)
+# by dpkg-shlibdeps (package dpkg-dev) from the program itself; without it,
+# the same libraries named by hand.
+find_program(QUARTELO4_DPKG_SHLIBDEPS dpkg-shlibdeps)
+mark_as_advanced(QUARTELO4_DPKG_SHLIBDEPS)
+if(QUARTELO4_DPKG_SHLIBDEPS)
+  set(CPACK_DEBIAN_PACKAGE_SHLIBDEPS ON)
+else()
+  set(CPACK_DEBIAN_PACKAGE_DEPENDS
+    "libqt6core6 (>= ${Qt6_VERSION_MAJOR}.${Qt6_VERSION_MINOR}), libqt6gui6 (>= ${Qt6_VERSION_MAJOR}.${Qt6_VERSION_MINOR}), libqt6widgets6 (>= ${Qt6_VERSION_MAJOR}.${Qt6_VERSION_MINOR}), libstdc++6, libc6")
+endif()
 set(CPACK_STRIP_FILES ON)
 # Only the game: no test or tool of the build goes into the package.
 set(CPACK_INSTALL_CMAKE_PROJECTS "${CMAKE_BINARY_DIR};${PROJECT_NAME};ALL;/")
