@@ -44,9 +44,14 @@ struct Resultat {
 
 // ---- the table of searched nodes -------------------------------------------
 
-// Nodes whose depth is below this are searched again rather than looked up:
-// near the leaves a search costs less than a trip to memory.
+// Nodes of depth 0 are not stored: their value is the score, which costs
+// less to compute again than to look up.
 constexpr int kProfondeurTable = 1;
+
+// An entry is keyed by the board below the node. Within one search (one
+// generation) the board also tells the node's depth and whose token it
+// dropped, both following from the number of tokens; the player and alpha
+// are those of the whole search.
 
 struct Entree {
     std::uint64_t cle = 0;
