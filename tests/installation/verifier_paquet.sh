@@ -45,6 +45,9 @@ grep -qxF 'exec "/usr/libexec/quartelo4/quartelo4" "$@"' "$r/usr/bin/quartelo4" 
 grep -qxF 'Path=/usr/share/quartelo4' "$r/usr/share/applications/quartelo4.desktop" || echec "Path="
 grep -qxF 'Exec="/usr/bin/quartelo4"' "$r/usr/share/applications/quartelo4.desktop" || echec "Exec="
 [ -f "$r/usr/share/icons/hicolor/64x64/apps/quartelo4.png" ] || echec "icon"
+if command -v desktop-file-validate >/dev/null; then
+  desktop-file-validate "$r/usr/share/applications/quartelo4.desktop" || echec "desktop entry not valid"
+fi
 nombre=$(find "$r/usr/share/quartelo4/images" -type f | wc -l)
 [ "$nombre" -eq 15 ] || echec "$nombre pictures instead of 15"
 for image in "$sources"/images/*.bmp; do
