@@ -8,6 +8,7 @@
 #include <cstdint>
 #include <limits>
 #include <random>
+#include <thread>
 #include <vector>
 
 #include "moteurs.h"
@@ -190,6 +191,39 @@ TEST(Proprietes, FinsDePartie)
         const int joueur = 1 + static_cast<int>(aleas() % 2);
         const int profondeur = 1 + static_cast<int>(aleas() % 9);
         verifierPosition(p, joueur, profondeur, true);
+    }
+}
+
+TEST(Proprietes, DeuxRecherchesDeReferenceEnMemeTemps)
+{
+    // Each search counts its own calls: two threads searching at once get
+    // the very same results as one after the other.
+    std::mt19937 aleas(9001u);
+    std::vector<Plateau> plateaux;
+    for (int k = 0; k < 8; ++k) {
+        plateaux.push_back(partieAleatoire(aleas, 6 + 2 * k));
+    }
+    std::vector<Analyse> seules;
+    for (Plateau p : plateaux) {
+        seules.push_back(reference::analyserPosition(1, p.data(), 7));
+    }
+    std::vector<Analyse> ensemble(plateaux.size());
+    std::vector<Plateau> copies = plateaux;
+    const auto travail = [&](std::size_t debut) {
+        for (std::size_t i = debut; i < copies.size(); i += 2) {
+            ensemble[i] = reference::analyserPosition(1, copies[i].data(), 7);
+        }
+    };
+    std::thread autre(travail, std::size_t{1});
+    travail(0);
+    autre.join();
+    for (std::size_t i = 0; i < plateaux.size(); ++i) {
+        EXPECT_EQ(copies[i], plateaux[i]);
+        EXPECT_EQ(ensemble[i].appels, seules[i].appels) << "board " << i;
+        EXPECT_EQ(ensemble[i].colonne, seules[i].colonne) << "board " << i;
+        for (int c = 0; c < kColonnes; ++c) {
+            EXPECT_EQ(ensemble[i].valeurs[c], seules[i].valeurs[c]) << "board " << i;
+        }
     }
 }
 
