@@ -7,7 +7,7 @@
 
 namespace {
 
-std::atomic<int> pause{500};
+std::atomic<int> dureeCourante{500}; // milliseconds
 
 } // namespace
 
@@ -30,12 +30,12 @@ void attendre(int millisecondes)
 
 int dureePause()
 {
-    return pause.load();
+    return dureeCourante.load();
 }
 
 void setDureePause(int millisecondes)
 {
-    pause.store(millisecondes);
+    dureeCourante.store(millisecondes);
 }
 
 int choisirColonne(const Joueur& joueur, Case* grille, int profondeur)
