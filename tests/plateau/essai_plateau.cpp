@@ -279,9 +279,12 @@ void EssaiPlateau::pasDeCurseurApresUnCoupFinal()
     QCOMPARE(partie.boites.boites.size(), 1);
     QCOMPARE(partie.boites.boites[0].enTetePendant, QString("0123456"));
     QCOMPARE(enTete(plateau), QString("0123456"));
-    // Pointing at the board after the end shows no cursor either.
+    // Pointing at the board after the end neither shows a cursor nor moves the selection.
+    QCOMPARE(plateau->getColonneSelectionnee(), 0);
     QTest::mouseMove(plateau->getLabel(0, 4));
+    QCOMPARE(plateau->getColonneSelectionnee(), 0);
     QTest::mouseMove(plateau->getLabel(3, 5));
+    QCOMPARE(plateau->getColonneSelectionnee(), 0);
     QCOMPARE(enTete(plateau), QString("0123456"));
     QCOMPARE(plateau->getJoueurCourant(), 0);
 }
