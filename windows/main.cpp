@@ -7,6 +7,7 @@
 
 #include "fenetre.h"
 #include "fenetre_debut.h"
+#include "style_compact.h"
 
 int main(int argc, char* argv[])
 {
@@ -16,6 +17,8 @@ int main(int argc, char* argv[])
     // Declared in this order, destroyed in the reverse one: the start
     // window, then the game window, then the application.
     QApplication application(argc, argv);
+    // The look must be in place before the windows measure their contents.
+    installerStyle(application);
     Fenetre fenetre(8, true, false, false);
     FenetreDebut fenetreDebut(&fenetre);
     fenetreDebut.setVisible(true);
