@@ -108,6 +108,9 @@ Fenetre::Fenetre(int profondeur, bool sourisActive, bool rougeOrdinateur, bool j
     QGroupBox* information = grouper(QStringLiteral("Information"), layoutInformation);
     information->setAlignment(kEnHautAuCentre);
     information->setToolTip(QStringLiteral("Situation actuelle du jeu"));
+    // The status box takes the column's spare height, so that nothing below
+    // it moves when the status line grows from one line to three.
+    information->setSizePolicy(QSizePolicy::Preferred, QSizePolicy::Expanding);
 
     QVBoxLayout* layoutSouris = new QVBoxLayout();
     layoutSouris->addWidget(souris);
@@ -167,6 +170,8 @@ Fenetre::Fenetre(int profondeur, bool sourisActive, bool rougeOrdinateur, bool j
     colonneDroite->addWidget(groupeNouvellePartie);
     colonneDroite->addWidget(quitterLaPartie);
 
+    // The board keeps the size of its pictures, so its rows stay together.
+    plateau->setSizePolicy(QSizePolicy::Fixed, QSizePolicy::Fixed);
     QHBoxLayout* layoutFenetre = new QHBoxLayout();
     layoutFenetre->addWidget(plateau);
     layoutFenetre->addLayout(colonneDroite);
