@@ -10,6 +10,7 @@
 #include "fenetre_debut.h"
 #include "label.h"
 #include "quartelo4.h"
+#include "style_compact.h"
 
 #include <QApplication>
 #include <QDir>
@@ -179,6 +180,7 @@ void capturePartieNulle() {
 
 int main(int argc, char** argv) {
     QApplication application(argc, argv);
+    installerStyle(application);  // the game's own look, as in windows/main.cpp
     const QStringList arguments = application.arguments();
     if (arguments.size() != 2) {
         QTextStream(stderr) << "usage : quartelo4_captures <dossier des captures>\n";
