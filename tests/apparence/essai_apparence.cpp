@@ -1,0 +1,267 @@
+// The two windows as the program shows them, with its own style and font:
+// every control gets at least the room it asks for, nothing leaves its box or
+// its window, and the board's pictures touch one another.
+
+#include <QtTest>
+
+#include <QAbstractButton>
+#include <QCheckBox>
+#include <QComboBox>
+#include <QGroupBox>
+#include <QLabel>
+#include <QMessageBox>
+#include <QRadioButton>
+
+#include "fenetre.h"
+#include "fenetre_debut.h"
+#include "label.h"
+#include "quartelo4.h"
+#include "style_compact.h"
+
+namespace {
+
+constexpr int kCote = 90;  // the side of every picture of the board
+
+QString nom(const QWidget* widget)
+{
+    if (const auto* groupe = qobject_cast<const QGroupBox*>(widget))
+        return QStringLiteral("group box \"%1\"").arg(groupe->title());
+    if (const auto* bouton = qobject_cast<const QAbstractButton*>(widget))
+        return QStringLiteral("button \"%1\"").arg(bouton->text());
+    if (const auto* texte = qobject_cast<const QLabel*>(widget))
+        return QStringLiteral("label \"%1\"").arg(texte->text());
+    return QString::fromLatin1(widget->metaObject()->className());
+}
+
+// A new text lays its window out again from the event loop; what the user
+// sees is the window after that.
+void laisserDisposer()
+{
+    QTest::qWait(10);
+}
+
+QRect dansLaFenetre(const QWidget* widget)
+{
+    return QRect(widget->mapTo(widget->window(), QPoint(0, 0)), widget->size());
+}
+
+// The controls and boxes of a window, the board's cells aside (they are
+// checked as a grid).
+QList<QWidget*> controles(QWidget* fenetre)
+{
+    QList<QWidget*> resultat;
+    for (QWidget* widget : fenetre->findChildren<QWidget*>()) {
+        if (qobject_cast<Label*>(widget))
+            continue;
+        if (qobject_cast<QAbstractButton*>(widget) || qobject_cast<QComboBox*>(widget)
+            || qobject_cast<QGroupBox*>(widget) || qobject_cast<QLabel*>(widget)
+            || qobject_cast<Quartelo4*>(widget))
+            resultat.append(widget);
+    }
+    return resultat;
+}
+
+// Empty when every control of the window has the room it asks for and lies
+// within its parent; otherwise the first fault found.
+QString defautDeDisposition(QWidget* fenetre)
+{
+    laisserDisposer();
+    const QRect cadre = fenetre->rect();
+    for (QWidget* widget : controles(fenetre)) {
+        const QSize voulu = qobject_cast<QGroupBox*>(widget) ? widget->minimumSizeHint()
+                                                             : widget->sizeHint();
+        if (widget->width() < voulu.width() || widget->height() < voulu.height())
+            return QStringLiteral("%1 is %2x%3 but needs %4x%5")
+                .arg(nom(widget)).arg(widget->width()).arg(widget->height())
+                .arg(voulu.width()).arg(voulu.height());
+        if (!cadre.contains(dansLaFenetre(widget)))
+            return nom(widget) + QStringLiteral(" leaves the window");
+        if (!widget->parentWidget()->rect().contains(widget->geometry()))
+            return nom(widget) + QStringLiteral(" leaves its parent");
+    }
+    return QString();
+}
+
+// Empty when no two group boxes that share a parent overlap.
+QString chevauchement(QWidget* fenetre)
+{
+    const QList<QGroupBox*> groupes = fenetre->findChildren<QGroupBox*>();
+    for (QGroupBox* a : groupes)
+        for (QGroupBox* b : groupes)
+            if (a != b && a->parentWidget() == b->parentWidget()
+                && a->geometry().intersects(b->geometry()))
+                return nom(a) + QStringLiteral(" overlaps ") + nom(b);
+    return QString();
+}
+
+// Empty when the 49 pictures form one block: each 90 by 90, every row right
+// below the one above (the header row included), every column right beside
+// the one before, and the whole block inside the window.
+QString defautDuPlateau(Fenetre& fenetre)
+{
+    laisserDisposer();
+    Quartelo4* plateau = fenetre.getPlateau();
+    const QRect origine = dansLaFenetre(plateau->getLabel(0, 0));
+    for (int ligne = 0; ligne < 7; ++ligne)
+        for (int colonne = 0; colonne < 7; ++colonne) {
+            const QRect attendu(origine.x() + colonne * kCote, origine.y() + ligne * kCote, kCote, kCote);
+            const QRect reel = dansLaFenetre(plateau->getLabel(ligne, colonne));
+            if (reel != attendu)
+                return QStringLiteral("cell (%1, %2) is at %3,%4 %5x%6, expected %7,%8 %9x%9")
+                    .arg(ligne).arg(colonne).arg(reel.x()).arg(reel.y()).arg(reel.width())
+                    .arg(reel.height()).arg(attendu.x()).arg(attendu.y()).arg(kCote);
+        }
+    if (!fenetre.rect().contains(QRect(origine.topLeft(), QSize(7 * kCote, 7 * kCote))))
+        return QStringLiteral("the board leaves the window");
+    return QString();
+}
+
+// A click on a cell of the board, in the given column.
+void cliquer(Fenetre& fenetre, int colonne)
+{
+    Label* cellule = fenetre.getPlateau()->getLabel(3, colonne);
+    QTest::mouseClick(cellule, Qt::LeftButton, Qt::NoModifier, cellule->rect().center());
+}
+
+// Presses Ok in the end-of-game message as soon as it shows.
+void fermerLeMessageAVenir()
+{
+    auto* attente = new QTimer(qApp);
+    QObject::connect(attente, &QTimer::timeout, attente, [attente] {
+        auto* boite = qobject_cast<QMessageBox*>(QApplication::activeModalWidget());
+        if (!boite)
+            return;
+        attente->stop();
+        attente->deleteLater();
+        QTest::mouseClick(boite->button(QMessageBox::Ok), Qt::LeftButton);
+    });
+    attente->start(10);
+}
+
+// From an empty board, yellow lines up four in column 1; red plays 0, 0, 0
+// and 2. The game may already stand at move premier of that sequence.
+void faireGagnerLeJaune(Fenetre& fenetre, int premier = 0)
+{
+    const int coups[] = {0, 1, 0, 1, 0, 1, 2, 1};
+    for (int i = premier; i < 8; ++i) {
+        if (i == 7)
+            fermerLeMessageAVenir();
+        cliquer(fenetre, coups[i]);
+    }
+}
+
+QMap<QString, QRect> groupes(QWidget* fenetre)
+{
+    laisserDisposer();
+    QMap<QString, QRect> resultat;
+    for (QGroupBox* groupe : fenetre->findChildren<QGroupBox*>())
+        resultat.insert(groupe->title() + QLatin1Char('/') + nom(groupe->parentWidget()),
+                        dansLaFenetre(groupe));
+    return resultat;
+}
+
+QLabel* ligneDeSituation(Fenetre& fenetre)
+{
+    for (QGroupBox* groupe : fenetre.findChildren<QGroupBox*>())
+        if (groupe->title() == QLatin1String("Information"))
+            return groupe->findChild<QLabel*>();
+    return nullptr;
+}
+
+} // namespace
+
+class EssaiApparence : public QObject {
+    Q_OBJECT
+
+private slots:
+    void initTestCase();
+    void fenetreDebut();
+    void fenetreDeJeu();
+    void texteDeFinEntier();
+    void plateauSansInterstice();
+    void rienNeBougeQuandLaSituationChange();
+};
+
+void EssaiApparence::initTestCase()
+{
+    installerStyle(*qApp);
+    QVERIFY(QFileInfo::exists(QStringLiteral("images/emplacement_pour_pion.bmp")));
+}
+
+void EssaiApparence::fenetreDebut()
+{
+    Fenetre fenetre(8, true, false, false);
+    FenetreDebut debut(&fenetre);
+    debut.setVisible(true);
+    QVERIFY(QTest::qWaitForWindowExposed(&debut));
+    QCOMPARE(debut.size(), QSize(250, 210));
+    QCOMPARE(debut.findChildren<QRadioButton*>().size(), 4);
+    QCOMPARE(defautDeDisposition(&debut), QString());
+    QCOMPARE(chevauchement(&debut), QString());
+}
+
+void EssaiApparence::fenetreDeJeu()
+{
+    Fenetre fenetre(8, true, false, false);
+    fenetre.setVisible(true);
+    QVERIFY(QTest::qWaitForWindowExposed(&fenetre));
+    QCOMPARE(fenetre.size(), QSize(880, 720));
+    QCOMPARE(fenetre.findChildren<QRadioButton*>().size(), 4);
+    QCOMPARE(defautDeDisposition(&fenetre), QString());
+    QCOMPARE(chevauchement(&fenetre), QString());
+    for (int colonne : {3, 3, 4})
+        cliquer(fenetre, colonne);
+    QCOMPARE(defautDeDisposition(&fenetre), QString());
+}
+
+void EssaiApparence::texteDeFinEntier()
+{
+    Fenetre fenetre(8, true, false, false);
+    fenetre.setVisible(true);
+    QVERIFY(QTest::qWaitForWindowExposed(&fenetre));
+    faireGagnerLeJaune(fenetre);
+    QLabel* situation = ligneDeSituation(fenetre);
+    QVERIFY(situation);
+    QCOMPARE(situation->text(),
+             QStringLiteral("La partie est terminée,\n le vainqueur est le joueur \njaune"));
+    QCOMPARE(defautDeDisposition(&fenetre), QString());
+    // The three lines are drawn within the label.
+    const QRect texte = situation->fontMetrics().boundingRect(situation->contentsRect(), Qt::AlignLeft | Qt::AlignVCenter,
+                                                              situation->text());
+    QVERIFY2(situation->contentsRect().contains(texte),
+             qPrintable(QStringLiteral("text %1x%2 in a label of %3x%4").arg(texte.width())
+                            .arg(texte.height()).arg(situation->width()).arg(situation->height())));
+}
+
+void EssaiApparence::plateauSansInterstice()
+{
+    Fenetre fenetre(8, true, false, false);
+    fenetre.setVisible(true);
+    QVERIFY(QTest::qWaitForWindowExposed(&fenetre));
+    QCOMPARE(defautDuPlateau(fenetre), QString());
+    faireGagnerLeJaune(fenetre);
+    QCOMPARE(defautDuPlateau(fenetre), QString());
+    // The board lies beside the right-hand column, not under it.
+    const QRect plateau = dansLaFenetre(fenetre.getPlateau());
+    for (QGroupBox* groupe : fenetre.findChildren<QGroupBox*>())
+        QVERIFY2(!plateau.intersects(dansLaFenetre(groupe)), qPrintable(nom(groupe)));
+}
+
+void EssaiApparence::rienNeBougeQuandLaSituationChange()
+{
+    Fenetre fenetre(8, true, false, false);
+    fenetre.setVisible(true);
+    QVERIFY(QTest::qWaitForWindowExposed(&fenetre));
+    const QMap<QString, QRect> auDebut = groupes(&fenetre);
+    const QRect plateauAuDebut = dansLaFenetre(fenetre.getPlateau());
+    cliquer(fenetre, 0);  // two lines
+    QCOMPARE(ligneDeSituation(fenetre)->text().count(QLatin1Char('\n')), 1);
+    QCOMPARE(groupes(&fenetre), auDebut);
+    faireGagnerLeJaune(fenetre, 1);  // three lines
+    QCOMPARE(ligneDeSituation(fenetre)->text().count(QLatin1Char('\n')), 2);
+    QCOMPARE(groupes(&fenetre), auDebut);
+    QCOMPARE(dansLaFenetre(fenetre.getPlateau()), plateauAuDebut);
+}
+
+QTEST_MAIN(EssaiApparence)
+#include "essai_apparence.moc"
