@@ -70,16 +70,18 @@ set(CPACK_DEBIAN_FILE_NAME DEB-DEFAULT)
 set(CPACK_DEBIAN_PACKAGE_MAINTAINER "${QUARTELO4_MAINTENEUR}")
 set(CPACK_DEBIAN_PACKAGE_SECTION "games")
 set(CPACK_DEBIAN_PACKAGE_PRIORITY "optional")
-# The Qt 6 libraries the program links to, with their versions, worked out
-# by dpkg-shlibdeps (package dpkg-dev) from the program itself; without it,
-# the same libraries named by hand.
+# The windows have fixed sizes laid out for DejaVu Sans, which the game's
+# style asks for. The Qt 6 libraries the program links to, with their
+# versions, are worked out by dpkg-shlibdeps (package dpkg-dev) from the
+# program itself; without it, the same libraries are named by hand.
 find_program(QUARTELO4_DPKG_SHLIBDEPS dpkg-shlibdeps)
 mark_as_advanced(QUARTELO4_DPKG_SHLIBDEPS)
 if(QUARTELO4_DPKG_SHLIBDEPS)
   set(CPACK_DEBIAN_PACKAGE_SHLIBDEPS ON)
+  set(CPACK_DEBIAN_PACKAGE_DEPENDS "fonts-dejavu-core")
 else()
   set(CPACK_DEBIAN_PACKAGE_DEPENDS
-    "libqt6core6 (>= ${Qt6_VERSION_MAJOR}.${Qt6_VERSION_MINOR}), libqt6gui6 (>= ${Qt6_VERSION_MAJOR}.${Qt6_VERSION_MINOR}), libqt6widgets6 (>= ${Qt6_VERSION_MAJOR}.${Qt6_VERSION_MINOR}), libstdc++6, libc6")
+    "libqt6core6 (>= ${Qt6_VERSION_MAJOR}.${Qt6_VERSION_MINOR}), libqt6gui6 (>= ${Qt6_VERSION_MAJOR}.${Qt6_VERSION_MINOR}), libqt6widgets6 (>= ${Qt6_VERSION_MAJOR}.${Qt6_VERSION_MINOR}), libstdc++6, libc6, fonts-dejavu-core")
 endif()
 set(CPACK_STRIP_FILES ON)
 # Only the game: no test or tool of the build goes into the package.

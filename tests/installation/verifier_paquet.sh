@@ -32,8 +32,8 @@ champ() { dpkg-deb --field "$paquet" "$1"; }
 [ -n "$(champ Version)" ] || echec "Version"
 [[ "$(champ Maintainer)" == *"<"*"@"*">" ]] || echec "Maintainer"
 [ -n "$(champ Description)" ] || echec "Description"
-for dependance in libqt6core6 libqt6gui6 libqt6widgets6; do
-  [[ ", $(champ Depends)" == *", $dependance "* ]] || echec "Depends lacks $dependance"
+for dependance in libqt6core6 libqt6gui6 libqt6widgets6 fonts-dejavu-core; do
+  [[ ", $(champ Depends)," == *", $dependance"[\ ,]* ]] || echec "Depends lacks $dependance"
 done
 
 dpkg-deb --extract "$paquet" "$travail/racine"
