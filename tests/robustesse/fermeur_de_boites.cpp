@@ -41,6 +41,7 @@ void FermeurDeBoites::surveiller()
     }
 
     const EtatJeu etat = vue.lire();
+    boitesNulles += etat.joueurCourant == 0 && etat.gagnant == 0 ? 1 : 0;
     if (etat.joueurCourant != 0) {
         defauts << QStringLiteral("an end-of-game box while the game goes on");
     }

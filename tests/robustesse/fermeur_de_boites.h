@@ -21,6 +21,8 @@ public:
     void setContexte(const Contexte& contexte) { leContexte = contexte; }
 
     int nombre() const { return boites; }
+    // Boxes that announced a draw.
+    int nulles() const { return boitesNulles; }
     // Faults seen since the last call, emptied by it.
     QStringList prendreDefauts();
 
@@ -32,5 +34,6 @@ private:
     Contexte leContexte;
     QTimer minuterie;
     int boites = 0;
+    int boitesNulles = 0;
     QStringList defauts;
 };

@@ -15,6 +15,7 @@
 #include "fenetre.h"
 #include "fenetre_debut.h"
 #include "label.h"
+#include "lignes.h"
 #include "quartelo4.h"
 
 namespace {
@@ -302,7 +303,8 @@ bool SessionAleatoire::agir()
     if (prendre(40)) return tabulation();
     if (prendre(30)) return caseSouris();
     if (prendre(20)) return difficulte(tirer(0, 99) < 70 ? 0 : tirer(1, 2));
-    if (prendre(45)) return radio();
+    if (prendre(35)) return radio();
+    if (prendre(10)) return partiePrudente();
     if (prendre(20)) return nouvellePartie();
     if (prendre(3)) return echap();
     return boutonQuitter();
@@ -373,6 +375,50 @@ bool SessionAleatoire::clicBouton(bool double_)
     }
     return evenement(appui, nom + QStringLiteral(" double click"), [&] { QTest::mouseDClick(bouton, b, {}, p); })
         && evenement(rien, nom + QStringLiteral(" release"), [&] { QTest::mouseRelease(bouton, b, {}, p); });
+}
+
+// Column buttons pressed by players who never complete a line of their own
+// while another column is left: such games fill the board, end in draws, and
+// bring the computer to its last free cells.
+bool SessionAleatoire::partiePrudente()
+{
+    ++parGenre[QStringLiteral("careful game")];
+    for (int coup = 0; coup < kCases && !vue.plateau->estTerminee(); ++coup) {
+        const Case* grille = vue.plateau->getGrille();
+        const int joueur = vue.plateau->getJoueurCourant();
+        Grille essai;
+        for (int i = 0; i < kCases; ++i) {
+            essai[i] = grille[i];
+        }
+        QList<int> sures;
+        QList<int> jouables;
+        for (int c = 0; c < kColonnes; ++c) {
+            if (!colonneJouable(essai, c)) {
+                continue;
+            }
+            jouables << c;
+            placerJeton(c, joueur, essai);
+            if (!aUneLigne(essai, joueur)) {
+                sures << c;
+            }
+            retirerJeton(c, essai);
+        }
+        const QList<int>& choix = sures.isEmpty() ? jouables : sures;
+        const int c = choix.at(tirer(0, static_cast<int>(choix.size()) - 1));
+        Bouton* bouton = vue.boutons[c];
+        Evenement appui;
+        appui.genre = Genre::AppuiBouton;
+        appui.colonne = c;
+        const Evenement rien;
+        const QString nom = QStringLiteral("careful game: column button %1").arg(c);
+        if (!evenement(appui, nom + QStringLiteral(" press"),
+                       [&] { QTest::mousePress(bouton, Qt::LeftButton); })
+            || !evenement(rien, nom + QStringLiteral(" release"),
+                          [&] { QTest::mouseRelease(bouton, Qt::LeftButton); })) {
+            return false;
+        }
+    }
+    return true;
 }
 
 bool SessionAleatoire::touche()
@@ -523,10 +569,11 @@ QString SessionAleatoire::defauts() const
 
 QString SessionAleatoire::bilan() const
 {
-    QString texte = QStringLiteral("%1 actions, %2 events, %3 end-of-game boxes in %4 s")
+    QString texte = QStringLiteral("%1 actions, %2 events, %3 end-of-game boxes (%4 draws) in %5 s")
                         .arg(nombreActions)
                         .arg(nombreEvenements)
                         .arg(fermeur ? fermeur->nombre() : 0)
+                        .arg(fermeur ? fermeur->nulles() : 0)
                         .arg(static_cast<double>(chrono.elapsed()) / 1000.0, 0, 'f', 1);
     for (auto it = parGenre.constBegin(); it != parGenre.constEnd(); ++it) {
         texte += QStringLiteral("\n  %1: %2").arg(it.key()).arg(it.value());

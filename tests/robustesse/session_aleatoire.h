@@ -62,6 +62,7 @@ private:
     bool clicLabel(bool double_);
     bool survol();
     bool clicBouton(bool double_);
+    bool partiePrudente();
     bool touche();
     bool tabulation();
     bool caseSouris();
