@@ -1,24 +1,32 @@
 #pragma once
 
-// The fast search: the same tree as the plain search, node for node, with
-// the same values and the same number of calls, computed on bit sets.
+// The fast search: for every position and depth, the same values, the same
+// chosen column and the same number of alphaBeta calls as the plain search
+// (reference.h), wrap-around near a full board included.
 //
 // What makes it fast:
 // - the board is two bit sets; a move and its undo are a few bit operations,
 //   and every grading rule is tested for all the tokens at once;
-// - a table of the nodes already searched (fixed size, allocated once): a
-//   node's value and its number of calls depend only on the board below it,
-//   its depth, and its upper bound beta, and only through comparisons with
-//   beta, so each stored node also keeps the whole range of beta for which
-//   the result holds, and a node met again, by another order of the same
-//   moves, with a beta in that range is not searched again;
-// - the columns of the root are searched on two threads at once; each
-//   column's value is independent of the others, so the result is the same.
+// - a table of the nodes already searched (2 MiB in static storage, nothing
+//   is allocated while searching). A node's value and its number of calls
+//   depend only on the board below it, its depth, whose token it dropped,
+//   the player and alpha (fixed for a whole search) and its upper bound beta,
+//   and on beta only through comparisons. So each stored node also keeps the
+//   whole range of beta over which its result holds, and a node met again
+//   (another order of the same moves) with a beta in that range is not
+//   searched again: its value and its number of calls are taken as stored.
+//   The count reported is therefore that of the plain tree, node for node,
+//   while far fewer nodes are actually visited. Every search starts with an
+//   empty table (a new generation), so one search never sees another's nodes.
+//
+// One search runs at a time (the table is shared); calls from several
+// threads wait for each other. The fast search only reads the board.
 //
 // Boards outside what the bit sets describe (a cell holding a value other
 // than 0, 1 or 2, a token floating above an empty cell), player numbers other
-// than 1 and 2, negative depths and full columns are handed to the plain
-// search, which then behaves exactly as before.
+// than 1 and 2, depths below 0 (below 1 for an analysis) and full or unknown
+// columns are handed to the plain search, which then behaves exactly as
+// before, board changes included.
 
 #include <cstdint>
 
@@ -27,8 +35,8 @@
 
 namespace rapide {
 
-// As ::alphaBeta; `appels` is increased by the number of alphaBeta calls that the
-// plain search makes for it (this call included).
+// As ::alphaBeta; `appels` is increased by the number of alphaBeta calls
+// that the plain search makes for it (this call included).
 std::int32_t alphaBeta(bool maximiser, int joueur, Case* grille, int profondeur, int colonne,
                        std::int32_t alpha, std::int32_t beta, std::uint64_t& appels);
 
