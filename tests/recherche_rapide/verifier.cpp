@@ -2,9 +2,11 @@
 // large number of random positions and says how long it took.
 //
 //   quartelo4_verifier [number of positions, 1000000] [seed, 1] [threads, 2]
+//                      [first position, 0]
 //
 // Position k is drawn from its own generator, seeded from the seed and k, so
-// a reported position can be replayed alone whatever the number of threads.
+// a reported position can be replayed alone whatever the number of threads:
+// quartelo4_verifier 1 SEED 1 K.
 // Each position is one of: a position of a real game (most of them), a nearly
 // full board (1 to 11 free cells, where the values wrap around), a position
 // where a side already has four in a line, or a stack of tokens that obeys
@@ -182,6 +184,7 @@ int main(int argc, char** argv)
     const std::uint64_t nombre = argc > 1 ? std::strtoull(argv[1], nullptr, 10) : 1000000;
     const std::uint64_t graine = argc > 2 ? std::strtoull(argv[2], nullptr, 10) : 1;
     const int fils = argc > 3 ? std::max(1, std::atoi(argv[3])) : 2;
+    const std::uint64_t premiere = argc > 4 ? std::strtoull(argv[4], nullptr, 10) : 0;
 
     Bilan bilan;
     std::atomic<std::uint64_t> suivante{0};
@@ -192,7 +195,7 @@ int main(int argc, char** argv)
             if (k >= nombre) {
                 return;
             }
-            verifierPosition(graine, k, bilan);
+            verifierPosition(graine, premiere + k, bilan);
             if ((k + 1) % 100000 == 0) {
                 const double s = std::chrono::duration<double>(std::chrono::steady_clock::now() - debut).count();
                 const std::lock_guard<std::mutex> garde(bilan.sortie);
