@@ -3,10 +3,10 @@
 // position of bench/corpus.txt.
 //
 // Benchmarks are named BM_<engine>/<position>/<depth>/real_time, for instance
-// BM_Reference/corpus07/12/real_time (times are wall-clock times). Counters: `appels`, the alphaBeta calls of one
+// BM_Reference/corpus07/12/real_time. Times are wall-clock times, the time
+// the game's player waits. Counters: `appels`, the alphaBeta calls of one
 // search (the plain search's count, whichever engine), and `appels_par_s`,
-// those calls per second of wall-clock time. Another engine is one more line
-// in kMoteurs below.
+// those calls per second. Another engine is one more line in kMoteurs below.
 
 #include <benchmark/benchmark.h>
 
@@ -95,7 +95,7 @@ void enregistrer(const MoteurNomme& moteur, const std::vector<PositionNommee>& l
             benchmark::RegisterBenchmark(nom.c_str(), rechercher, moteur.analyser, p.position,
                                          profondeur)
                 ->Unit(benchmark::kMillisecond)
-                ->UseRealTime(); // an engine may search on several threads
+                ->UseRealTime(); // what the player waits for
         }
     }
 }
