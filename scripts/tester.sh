@@ -19,14 +19,16 @@ if [ "${QUARTELO4_SANITAIRES:-1}" = 0 ]; then
   exit 0
 fi
 
-# The same suite under the sanitizers. The benchmarks are not built there:
-# timings under the sanitizers mean nothing. The random tests run fewer
-# actions and positions in this build (see tests/robustesse/CMakeLists.txt).
+# The same suite under the sanitizers. The bench folder is built too, so that
+# the tests of the analysis tool, which reads positions typed as text, run
+# under the sanitizers; the benchmarks themselves are never run as tests. The
+# random tests run fewer actions and positions in this build (see
+# tests/robustesse/CMakeLists.txt).
 sanitaires="$racine/build-tests-sanitaires"
 rm -rf "$sanitaires"
 debut=$SECONDS
 cmake -S "$racine" -B "$sanitaires" -DCMAKE_BUILD_TYPE=RelWithDebInfo \
-  -DQUARTELO4_SANITIZE=ON -DQUARTELO4_BENCH=OFF
+  -DQUARTELO4_SANITIZE=ON -DQUARTELO4_BENCH=ON
 cmake --build "$sanitaires" -j "$(nproc)"
 # Any fault stops the test that hit it, with the stack; leaks are reported at
 # exit. The suppressions cover memory that system libraries keep, never the
