@@ -5,7 +5,7 @@
 // in their range. Built with the sanitizers, it also proves that no search
 // step overflows a signed integer or reads outside the board.
 //
-//   QUARTELO4_POSITIONS  number of positions (default 20000)
+//   QUARTELO4_POSITIONS  number of positions (default 20000; the suite sets its own count)
 //   QUARTELO4_GRAINE     seed of the run (printed, to replay a failure)
 
 #include <gtest/gtest.h>
