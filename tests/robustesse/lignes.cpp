@@ -71,7 +71,7 @@ bool aUneLigne(const Case* grille, int joueur)
     return false;
 }
 
-bool respecteLaGravite(const Case* grille)
+bool suitLaGravite(const Case* grille)
 {
     for (int c = 0; c < kColonnes; ++c) {
         bool jetonAuDessus = false;

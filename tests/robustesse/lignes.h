@@ -27,7 +27,7 @@ bool aUneLigne(const Case* grille, int joueur);
 
 // Whether every column holds its tokens in one run down to the bottom row and
 // every cell holds 0, 1 or 2.
-bool respecteLaGravite(const Case* grille);
+bool suitLaGravite(const Case* grille);
 
 // Number of the player's tokens on the board.
 int compterJetons(const Case* grille, int joueur);

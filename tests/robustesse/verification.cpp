@@ -160,7 +160,7 @@ QStringList verifierEtat(const VueJeu& vue, const EtatJeu& e, ImagesDuJeu& image
                          const Contexte& contexte)
 {
     QStringList defauts;
-    if (!respecteLaGravite(e.grille)) {
+    if (!suitLaGravite(e.grille)) {
         defauts << QStringLiteral("the board breaks gravity or holds a value other than 0, 1, 2");
     }
     const int rouges = compterJetons(e.grille, 1);
