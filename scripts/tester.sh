@@ -30,6 +30,7 @@ debut=$SECONDS
 cmake -S "$racine" -B "$sanitaires" -DCMAKE_BUILD_TYPE=RelWithDebInfo \
   -DQUARTELO4_SANITIZE=ON -DQUARTELO4_BENCH=ON
 cmake --build "$sanitaires" -j "$(nproc)"
+echo "Sanitizer build: $((SECONDS - debut)) s"
 # Any fault stops the test that hit it, with the stack; leaks are reported at
 # exit. The suppressions cover memory that system libraries keep, never the
 # game's own.
@@ -37,4 +38,3 @@ export ASAN_OPTIONS="halt_on_error=1:abort_on_error=0:detect_leaks=1:print_stack
 export UBSAN_OPTIONS="halt_on_error=1:print_stacktrace=1"
 export LSAN_OPTIONS="suppressions=$racine/tests/robustesse/lsan.supp:print_suppressions=0"
 ctest --test-dir "$sanitaires" --output-on-failure -j "$(nproc)" --label-exclude long
-echo "Sanitizer build and run: $((SECONDS - debut)) s"
