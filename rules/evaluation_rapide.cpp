@@ -13,6 +13,8 @@
 
 #include "evaluation_rapide.h"
 
+#include "valeurs_recherche.h"
+
 namespace rapide {
 namespace {
 
@@ -165,14 +167,6 @@ void diagonaleDescendante(const Cases& k, Gains& g)
     g.un |= e1 & ~ouverte2 & simple;
 }
 
-constexpr int kScores[5][5] = {
-    {0, -1, -2, -3, -4},
-    {0, -1, -2, -3, -4},
-    {1, 0, -2, -3, -4},
-    {2, 1, -2, -3, -4},
-    {4, 4, 4, 4, -4},
-};
-
 } // namespace
 
 int note(Bits propres, Bits adverses)
@@ -205,7 +199,7 @@ int note(Bits propres, Bits adverses)
 
 int scoreDesNotes(int a, int b)
 {
-    return kScores[a][b];
+    return kScoresPosition[a][b];
 }
 
 bool lireJetons(const Case* grille, Bits& rouges, Bits& jaunes)

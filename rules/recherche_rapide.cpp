@@ -4,34 +4,15 @@
 
 #include <algorithm>
 #include <iterator>
-#include <limits>
 #include <mutex>
 
 #include "bitboard.h"
 #include "evaluation_rapide.h"
 #include "reference.h"
+#include "valeurs_recherche.h"
 
 namespace rapide {
 namespace {
-
-constexpr std::int32_t kPlusPetit = std::numeric_limits<std::int32_t>::min();
-constexpr std::int32_t kPlusGrand = std::numeric_limits<std::int32_t>::max();
-
-std::int32_t versSigne(std::uint32_t u)
-{
-    if (u <= static_cast<std::uint32_t>(kPlusGrand)) {
-        return static_cast<std::int32_t>(u);
-    }
-    return -static_cast<std::int32_t>(~u) - 1;
-}
-
-// (valeurEnfant + score) * profondeur in wrapping 32-bit arithmetic.
-std::int32_t ponderer(std::int32_t valeurEnfant, int score, int profondeur)
-{
-    const std::uint32_t somme =
-        static_cast<std::uint32_t>(valeurEnfant) + static_cast<std::uint32_t>(score);
-    return versSigne(somme * static_cast<std::uint32_t>(profondeur));
-}
 
 // A node's result, with the range of beta [bas, haut] over which the node
 // gives the same value and the same number of calls.

@@ -11,6 +11,7 @@
 // Every rule only reads cells that it names, and only those on the board.
 
 #include "reference.h"
+#include "valeurs_recherche.h"
 
 #include <algorithm>
 #include <cassert>
@@ -352,16 +353,6 @@ private:
     const Case* grille;
 };
 
-// Score of the position from the two grades: a (the side whose score it is)
-// gives the row, b (its opponent) the column.
-constexpr int kScores[5][5] = {
-    {0, -1, -2, -3, -4},
-    {0, -1, -2, -3, -4},
-    {1, 0, -2, -3, -4},
-    {2, 1, -2, -3, -4},
-    {4, 4, 4, 4, -4},
-};
-
 } // namespace
 
 int evaluerJoueur(int joueur, const Case* grille)
@@ -373,7 +364,7 @@ int evaluerPosition(int joueur, const Case* grille)
 {
     const int a = evaluerJoueur(joueur, grille);
     const int b = evaluerJoueur(adversaire(joueur), grille);
-    return kScores[a][b];
+    return kScoresPosition[a][b];
 }
 
 } // namespace reference

@@ -2,35 +2,9 @@
 
 #include "reference.h"
 
-#include <limits>
+#include "valeurs_recherche.h"
 
 namespace reference {
-namespace {
-
-constexpr std::int32_t kPlusPetit = std::numeric_limits<std::int32_t>::min();
-constexpr std::int32_t kPlusGrand = std::numeric_limits<std::int32_t>::max();
-
-// Back from unsigned to signed 32 bits, two's complement, without relying on
-// an implementation-defined conversion.
-std::int32_t versSigne(std::uint32_t u)
-{
-    if (u <= static_cast<std::uint32_t>(kPlusGrand)) {
-        return static_cast<std::int32_t>(u);
-    }
-    return -static_cast<std::int32_t>(~u) - 1;
-}
-
-// (valeurEnfant + score) * profondeur, wrapping around in 32 bits as the
-// search values do: near the end of a game a child with no move returns the
-// lowest or highest integer, and the sum and product then overflow.
-std::int32_t ponderer(std::int32_t valeurEnfant, int score, int profondeur)
-{
-    const std::uint32_t somme =
-        static_cast<std::uint32_t>(valeurEnfant) + static_cast<std::uint32_t>(score);
-    return versSigne(somme * static_cast<std::uint32_t>(profondeur));
-}
-
-} // namespace
 
 std::int32_t alphaBeta(bool maximiser, int joueur, Case* grille, int profondeur, int colonne,
                        std::int32_t alpha, std::int32_t beta, std::uint64_t& appels)
