@@ -323,16 +323,7 @@ bool SessionAleatoire::clicLabel(bool double_)
     Evenement appui;
     appui.genre = Genre::AppuiLabel;
     appui.colonne = c;
-    const Evenement rien;
-    if (!evenement(appui, nom + QStringLiteral(" press"), [&] { QTest::mousePress(label, b, {}, p); })
-        || !evenement(rien, nom + QStringLiteral(" release"), [&] { QTest::mouseRelease(label, b, {}, p); })) {
-        return false;
-    }
-    if (!double_) {
-        return true;
-    }
-    return evenement(appui, nom + QStringLiteral(" double click"), [&] { QTest::mouseDClick(label, b, {}, p); })
-        && evenement(rien, nom + QStringLiteral(" release"), [&] { QTest::mouseRelease(label, b, {}, p); });
+    return presser(label, b, p, appui, nom, double_);
 }
 
 bool SessionAleatoire::survol()
@@ -365,16 +356,25 @@ bool SessionAleatoire::clicBouton(bool double_)
     Evenement appui;
     appui.genre = Genre::AppuiBouton;
     appui.colonne = c;
+    return presser(bouton, b, p, appui, nom, double_);
+}
+
+// A click as the window system delivers it: press and release, then for a
+// double click a double-click event and a second release. Each press is
+// checked as `appui`, each release as changing nothing.
+bool SessionAleatoire::presser(QWidget* cible, Qt::MouseButton b, QPoint p,
+                               const Evenement& appui, const QString& nom, bool double_)
+{
     const Evenement rien;
-    if (!evenement(appui, nom + QStringLiteral(" press"), [&] { QTest::mousePress(bouton, b, {}, p); })
-        || !evenement(rien, nom + QStringLiteral(" release"), [&] { QTest::mouseRelease(bouton, b, {}, p); })) {
+    if (!evenement(appui, nom + QStringLiteral(" press"), [&] { QTest::mousePress(cible, b, {}, p); })
+        || !evenement(rien, nom + QStringLiteral(" release"), [&] { QTest::mouseRelease(cible, b, {}, p); })) {
         return false;
     }
     if (!double_) {
         return true;
     }
-    return evenement(appui, nom + QStringLiteral(" double click"), [&] { QTest::mouseDClick(bouton, b, {}, p); })
-        && evenement(rien, nom + QStringLiteral(" release"), [&] { QTest::mouseRelease(bouton, b, {}, p); });
+    return evenement(appui, nom + QStringLiteral(" double click"), [&] { QTest::mouseDClick(cible, b, {}, p); })
+        && evenement(rien, nom + QStringLiteral(" release"), [&] { QTest::mouseRelease(cible, b, {}, p); });
 }
 
 // Column buttons pressed by players who never complete a line of their own

@@ -62,6 +62,8 @@ private:
     bool clicLabel(bool double_);
     bool survol();
     bool clicBouton(bool double_);
+    bool presser(QWidget* cible, Qt::MouseButton b, QPoint p, const Evenement& appui,
+                 const QString& nom, bool double_);
     bool partiePrudente();
     bool touche();
     bool tabulation();
