@@ -99,6 +99,25 @@ private:
     QString programme() const { return prefixe + "/libexec/quartelo4/quartelo4"; }
     QString entree() const { return prefixe + "/share/applications/quartelo4.desktop"; }
 
+    // Starts `commande` offscreen in `dossier` and checks that, a moment
+    // later, the installed program is running in the data folder.
+    void demarrerEtVerifier(const QString& dossier, const QString& commande) {
+        QProcess jeu;
+        QProcessEnvironment environnement = QProcessEnvironment::systemEnvironment();
+        environnement.insert("QT_QPA_PLATFORM", "offscreen");
+        jeu.setProcessEnvironment(environnement);
+        jeu.setWorkingDirectory(dossier);
+        jeu.start(commande, QStringList());
+        QVERIFY(jeu.waitForStarted(10000));
+        QTest::qWait(1500);
+        QCOMPARE(jeu.state(), QProcess::Running);
+        const QString proc = QString("/proc/%1/").arg(jeu.processId());
+        QCOMPARE(QFileInfo(proc + "exe").symLinkTarget(), QFileInfo(programme()).canonicalFilePath());
+        QCOMPARE(QFileInfo(proc + "cwd").symLinkTarget(), QFileInfo(donnees()).canonicalFilePath());
+        jeu.kill();
+        QVERIFY(jeu.waitForFinished(10000));
+    }
+
 private slots:
     void initTestCase() {
         QVERIFY(temporaire.isValid());
@@ -159,39 +178,13 @@ private slots:
     void leJeuDemarreDepuisLEntree() {
         // Started as a desktop would start it, from anywhere, offscreen.
         const QMap<QString, QString> cles = lireEntree(entree());
-        QProcess jeu;
-        QProcessEnvironment environnement = QProcessEnvironment::systemEnvironment();
-        environnement.insert("QT_QPA_PLATFORM", "offscreen");
-        jeu.setProcessEnvironment(environnement);
-        jeu.setWorkingDirectory(cles.value("Path"));
-        jeu.start(programmeDe(cles.value("Exec")), QStringList());
-        QVERIFY(jeu.waitForStarted(10000));
-        QTest::qWait(1500);
-        QCOMPARE(jeu.state(), QProcess::Running);
-        const QString proc = QString("/proc/%1/").arg(jeu.processId());
-        QCOMPARE(QFileInfo(proc + "exe").symLinkTarget(), QFileInfo(programme()).canonicalFilePath());
-        QCOMPARE(QFileInfo(proc + "cwd").symLinkTarget(), QFileInfo(donnees()).canonicalFilePath());
-        jeu.kill();
-        QVERIFY(jeu.waitForFinished(10000));
+        demarrerEtVerifier(cles.value("Path"), programmeDe(cles.value("Exec")));
     }
 
     void leLanceurChangeDeDossier() {
         // The launcher alone, started from another folder, also runs the
         // game in the data folder.
-        QProcess jeu;
-        QProcessEnvironment environnement = QProcessEnvironment::systemEnvironment();
-        environnement.insert("QT_QPA_PLATFORM", "offscreen");
-        jeu.setProcessEnvironment(environnement);
-        jeu.setWorkingDirectory(QDir::rootPath());
-        jeu.start(lanceur(), QStringList());
-        QVERIFY(jeu.waitForStarted(10000));
-        QTest::qWait(1500);
-        QCOMPARE(jeu.state(), QProcess::Running);
-        const QString proc = QString("/proc/%1/").arg(jeu.processId());
-        QCOMPARE(QFileInfo(proc + "exe").symLinkTarget(), QFileInfo(programme()).canonicalFilePath());
-        QCOMPARE(QFileInfo(proc + "cwd").symLinkTarget(), QFileInfo(donnees()).canonicalFilePath());
-        jeu.kill();
-        QVERIFY(jeu.waitForFinished(10000));
+        demarrerEtVerifier(QDir::rootPath(), lanceur());
     }
 
     void laFenetreMontreLesImagesInstallees() {
