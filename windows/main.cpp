@@ -17,6 +17,9 @@ int main(int argc, char* argv[])
     // Declared in this order, destroyed in the reverse one: the start
     // window, then the game window, then the application.
     QApplication application(argc, argv);
+    // The name of the installed desktop entry, without ".desktop": Wayland
+    // compositors match the windows to that entry (its name and icon).
+    QGuiApplication::setDesktopFileName(QStringLiteral(QUARTELO4_ID));
     // The look must be in place before the windows measure their contents.
     installerStyle(application);
     Fenetre fenetre(8, true, false, false);
