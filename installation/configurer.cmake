@@ -5,7 +5,7 @@
 # when set, only moves where the files are written, not the folders they name.
 #
 # Set beforehand by installation.cmake: QUARTELO4_DISPOSITION (standard or
-# debian), the source, installation and generated-files folders, the id, the
+# debian), the source and installation folders, the id, the
 # versions and dates, and the GNUInstallDirs folders QUARTELO4_BINDIR,
 # QUARTELO4_LIBEXECDIR, QUARTELO4_DATADIR, QUARTELO4_MANDIR.
 
@@ -51,16 +51,13 @@ function(quartelo4_ecrire modele destination)
   set(CMAKE_INSTALL_MANIFEST_FILES "${CMAKE_INSTALL_MANIFEST_FILES}" PARENT_SCOPE)
 endfunction()
 
-# Writes `fichier` compressed as Debian wants it (gzip -9n: no name, no
-# time, the same bytes on every build) to `destination`.
-function(quartelo4_compresser fichier destination)
-  message(STATUS "Installing: $ENV{DESTDIR}${destination}")
-  get_filename_component(dossier "$ENV{DESTDIR}${destination}" DIRECTORY)
-  file(MAKE_DIRECTORY "${dossier}")
-  execute_process(COMMAND "${QUARTELO4_GZIP}" -9 -n -c "${fichier}"
-    OUTPUT_FILE "$ENV{DESTDIR}${destination}" COMMAND_ERROR_IS_FATAL ANY)
-  file(CHMOD "$ENV{DESTDIR}${destination}" FILE_PERMISSIONS OWNER_READ OWNER_WRITE GROUP_READ WORLD_READ)
-  list(APPEND CMAKE_INSTALL_MANIFEST_FILES "$ENV{DESTDIR}${destination}")
+# Compresses the file written at `destination` as Debian wants it (gzip -9n:
+# no name, no time, the same bytes on every build), into `destination`.gz.
+function(quartelo4_compresser destination)
+  execute_process(COMMAND "${QUARTELO4_GZIP}" -9 -n -f "$ENV{DESTDIR}${destination}"
+    COMMAND_ERROR_IS_FATAL ANY)
+  list(REMOVE_ITEM CMAKE_INSTALL_MANIFEST_FILES "$ENV{DESTDIR}${destination}")
+  list(APPEND CMAKE_INSTALL_MANIFEST_FILES "$ENV{DESTDIR}${destination}.gz")
   set(CMAKE_INSTALL_MANIFEST_FILES "${CMAKE_INSTALL_MANIFEST_FILES}" PARENT_SCOPE)
 endfunction()
 
@@ -74,24 +71,34 @@ file(GLOB quartelo4_images "${QUARTELO4_SOURCES}/images/*.bmp")
 file(INSTALL ${quartelo4_images} DESTINATION "${QUARTELO4_DOSSIER_DONNEES}/images"
   FILE_PERMISSIONS ${quartelo4_lecture})
 
-# The man pages name the folders of this installation: they are written
-# here, then compressed.
-set(quartelo4_pages "${QUARTELO4_PUBLICATION}/pages")
-configure_file("${QUARTELO4_SOURCES_INSTALLATION}/quartelo4.6.in" "${quartelo4_pages}/en/quartelo4.6" @ONLY)
-configure_file("${QUARTELO4_SOURCES_INSTALLATION}/quartelo4.fr.6.in" "${quartelo4_pages}/fr/quartelo4.6" @ONLY)
-quartelo4_compresser("${quartelo4_pages}/en/quartelo4.6" "${quartelo4_man}/man6/quartelo4.6.gz")
-quartelo4_compresser("${quartelo4_pages}/fr/quartelo4.6" "${quartelo4_man}/fr/man6/quartelo4.6.gz")
+# The man pages name the folders of this installation: in troff, "\-" is
+# the minus a path holds (a plain "-" may print as a hyphen) and "\:" after
+# each "/" lets a long path break there rather than overflow its line.
+foreach(quartelo4_chemin IN ITEMS LANCEUR PROGRAMME DOSSIER_DONNEES ENTREE)
+  string(REPLACE "-" "\\-" quartelo4_troff "${QUARTELO4_${quartelo4_chemin}}")
+  string(REPLACE "/" "/\\:" QUARTELO4_MAN_${quartelo4_chemin} "${quartelo4_troff}")
+endforeach()
+quartelo4_ecrire("${QUARTELO4_SOURCES_INSTALLATION}/quartelo4.6.in" "${quartelo4_man}/man6/quartelo4.6"
+  FILE_PERMISSIONS ${quartelo4_lecture})
+quartelo4_compresser("${quartelo4_man}/man6/quartelo4.6")
+quartelo4_ecrire("${QUARTELO4_SOURCES_INSTALLATION}/quartelo4.fr.6.in" "${quartelo4_man}/fr/man6/quartelo4.6"
+  FILE_PERMISSIONS ${quartelo4_lecture})
+quartelo4_compresser("${quartelo4_man}/fr/man6/quartelo4.6")
 
-quartelo4_compresser("${QUARTELO4_SOURCES}/CHANGELOG.md" "${quartelo4_doc}/changelog.gz")
+quartelo4_ecrire("${QUARTELO4_SOURCES}/CHANGELOG.md" "${quartelo4_doc}/changelog"
+  COPYONLY FILE_PERMISSIONS ${quartelo4_lecture})
+quartelo4_compresser("${quartelo4_doc}/changelog")
 if(QUARTELO4_DISPOSITION STREQUAL "debian")
-  file(CONFIGURE OUTPUT "${quartelo4_pages}/changelog.Debian" @ONLY CONTENT
+  message(STATUS "Installing: $ENV{DESTDIR}${quartelo4_doc}/changelog.Debian")
+  file(CONFIGURE OUTPUT "$ENV{DESTDIR}${quartelo4_doc}/changelog.Debian" @ONLY CONTENT
 "quartelo4 (@QUARTELO4_VERSION_PAQUET@) unstable; urgency=medium
 
   * Package of Quartelo 4 @PROJECT_VERSION@, built with CPack.
 
  -- @QUARTELO4_MAINTENEUR@  @QUARTELO4_DATE_DEBIAN@
 ")
-  quartelo4_compresser("${quartelo4_pages}/changelog.Debian" "${quartelo4_doc}/changelog.Debian.gz")
+  list(APPEND CMAKE_INSTALL_MANIFEST_FILES "$ENV{DESTDIR}${quartelo4_doc}/changelog.Debian")
+  quartelo4_compresser("${quartelo4_doc}/changelog.Debian")
   file(INSTALL "${QUARTELO4_SOURCES_INSTALLATION}/lintian-overrides"
     DESTINATION "${quartelo4_donnees}/lintian/overrides" RENAME quartelo4
     FILE_PERMISSIONS ${quartelo4_lecture})

@@ -8,6 +8,11 @@ paquets=(
   qt6-base-dev qt6-base-dev-tools libgl-dev
   libgtest-dev libbenchmark-dev
   fonts-dejavu-core
+  # The Debian package, and the validators a distribution runs on it: its
+  # desktop entry, metainfo, man pages, the licence information of the
+  # source tree (reuse reads .gitignore through git) and lintian.
+  dpkg-dev binutils
+  desktop-file-utils appstream man-db groff-base reuse git lintian
 )
 
 manquants=()

@@ -97,7 +97,7 @@ private:
     QString donnees() const { return prefixe + "/share/quartelo4"; }
     QString lanceur() const { return prefixe + "/bin/quartelo4"; }
     QString programme() const { return prefixe + "/libexec/quartelo4/quartelo4"; }
-    QString entree() const { return prefixe + "/share/applications/quartelo4.desktop"; }
+    QString entree() const { return prefixe + "/share/applications/" QUARTELO4_ID ".desktop"; }
 
     // Starts `commande` offscreen in `dossier` and checks that, a moment
     // later, the installed program is running in the data folder.
@@ -152,10 +152,26 @@ private slots:
     void lesIcones() {
         for (int cote : {48, 64, 128, 256}) {
             const QString taille = QString("%1x%1").arg(cote);
-            const QImage icone(prefixe + "/share/icons/hicolor/" + taille + "/apps/quartelo4.png");
+            const QImage icone(prefixe + "/share/icons/hicolor/" + taille + "/apps/" QUARTELO4_ID ".png");
             QVERIFY2(!icone.isNull(), qPrintable(taille));
             QCOMPARE(icone.size(), QSize(cote, cote));
         }
+    }
+
+    void lesPagesDeManuelLesMetadonneesEtLaDocumentation() {
+        for (const QString& fichier : {QString("/share/man/man6/quartelo4.6.gz"),
+                                       QString("/share/man/fr/man6/quartelo4.6.gz"),
+                                       QString("/share/metainfo/" QUARTELO4_ID ".metainfo.xml"),
+                                       QString("/share/doc/quartelo4/copyright"),
+                                       QString("/share/doc/quartelo4/changelog.gz")})
+            QVERIFY2(QFileInfo(prefixe + fichier).size() > 0, qPrintable(fichier));
+        // The Debian changelog belongs to the Debian package only.
+        QVERIFY(!QFile::exists(prefixe + "/share/doc/quartelo4/changelog.Debian.gz"));
+        QVERIFY(!QFile::exists(prefixe + "/share/lintian"));
+        const QString metainfo = QString::fromUtf8(contenu(prefixe + "/share/metainfo/" QUARTELO4_ID ".metainfo.xml"));
+        QVERIFY(metainfo.contains("<id>" QUARTELO4_ID "</id>"));
+        QVERIFY(metainfo.contains("<launchable type=\"desktop-id\">" QUARTELO4_ID ".desktop</launchable>"));
+        QVERIFY(metainfo.contains("<release version=\"" QUARTELO4_VERSION "\""));
     }
 
     void lEntreeDeBureau() {
@@ -163,7 +179,9 @@ private slots:
         QVERIFY2(!cles.isEmpty(), qPrintable(entree()));
         QCOMPARE(cles.value("Type"), QString("Application"));
         QCOMPARE(cles.value("Name"), QString("Quartelo 4"));
-        QCOMPARE(cles.value("Icon"), QString("quartelo4"));
+        // The entry, its icon and the metainfo share the id the program
+        // gives Qt as its desktop file name.
+        QCOMPARE(cles.value("Icon"), QString(QUARTELO4_ID));
         QCOMPARE(cles.value("Terminal"), QString("false"));
         QVERIFY(cles.value("Categories").split(';').contains("Game"));
         // Path= is the folder that holds images/, where the game must run.
@@ -218,7 +236,7 @@ private slots:
         QVERIFY(script.contains("cd \"/usr/share/quartelo4\""));
         QVERIFY(script.contains("exec \"/usr/libexec/quartelo4/quartelo4\""));
         QVERIFY(!script.contains(scene.path()));
-        const QMap<QString, QString> cles = lireEntree(scene.path() + "/usr/share/applications/quartelo4.desktop");
+        const QMap<QString, QString> cles = lireEntree(scene.path() + "/usr/share/applications/" QUARTELO4_ID ".desktop");
         QCOMPARE(cles.value("Path"), QString("/usr/share/quartelo4"));
         QCOMPARE(programmeDe(cles.value("Exec")), QString("/usr/bin/quartelo4"));
         QVERIFY(QFile::exists(scene.path() + "/usr/share/quartelo4/images/pion_rouge_gagnant.bmp"));
