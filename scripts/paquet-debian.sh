@@ -1,6 +1,7 @@
 #!/usr/bin/env bash
 # Builds the game and its Debian package, then shows the package's control
-# fields and contents.
+# fields and contents, and what lintian says of it (no error and no warning
+# is the rule; tests/installation/verifier_paquet.sh holds it to that).
 #
 #   bash scripts/paquet-debian.sh [build folder] [output folder]
 #
@@ -20,4 +21,7 @@ mkdir -p "$sortie"
 paquet="$(ls -1t "$sortie"/quartelo4_*.deb | head -n 1)"
 dpkg-deb --info "$paquet"
 dpkg-deb --contents "$paquet"
+if command -v lintian >/dev/null; then
+  lintian --info --display-info --pedantic "$paquet" || true
+fi
 echo "$paquet"
