@@ -22,9 +22,12 @@ import pathlib
 import subprocess
 import sys
 
+# Written in two pieces so that reuse, reading this file, does not take
+# them for this file's own header.
+SPDX = "SPDX" "-"
 LIGNES = (
-    "SPDX-FileCopyrightText: 2026 Quartelo 4 contributors",
-    "SPDX-License-Identifier: GPL-3.0-or-later",
+    SPDX + "FileCopyrightText: 2026 Quartelo 4 contributors",
+    SPDX + "License-Identifier: GPL-3.0-or-later",
 )
 
 # (test on the path, comment opening, comment closing)
@@ -68,7 +71,7 @@ def main():
         if any(fnmatch.fnmatchcase(chemin, motif) for motif in couverts):
             continue
         octets = (racine / chemin).read_bytes()
-        if b"SPDX-License-Identifier:" in octets:
+        if (SPDX + "License-Identifier:").encode() in octets:
             continue
         style = syntaxe(chemin)
         if style is None:
