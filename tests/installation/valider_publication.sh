@@ -77,12 +77,15 @@ manuel() {
 reuse_lint() {
   local sources="$1"
   outil reuse reuse
-  if git -C "$sources" rev-parse --is-inside-work-tree >/dev/null 2>&1; then
+  local depot
+  depot="$(git -C "$sources" rev-parse --show-toplevel 2>/dev/null || true)"
+  if [ -n "$depot" ] && [ "$(realpath "$depot")" = "$(realpath "$sources")" ]; then
     # In a git checkout reuse leaves out what git ignores: the build folders.
     ( cd "$sources" && reuse lint )
   else
-    # Outside one (an unpacked archive) build folders would count as files
-    # of the project: the tree is linted without them, as git would see it.
+    # Outside one (an unpacked archive, even inside another checkout) build
+    # folders would count as files of the project: the tree is linted
+    # without them, as git would see it.
     local copie
     copie="$(mktemp -d)"
     trap 'rm -rf "$copie"' RETURN
