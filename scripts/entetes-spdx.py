@@ -79,7 +79,10 @@ def main():
         else:
             a_faire.append((chemin, octets, style))
     if inconnus:
-        print("No comment syntax known for: " + ", ".join(inconnus), file=sys.stderr)
+        print("No comment syntax known for: " + ", ".join(inconnus)
+              + "\nTeach this script their syntax, or, if they cannot hold a header"
+              " (binary files, files compared byte for byte), cover them in .reuse/dep5.",
+              file=sys.stderr)
         return 2
     if verifier:
         for chemin, _, _ in a_faire:
