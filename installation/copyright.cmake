@@ -6,6 +6,8 @@
 
 function(quartelo4_ecrire_copyright sources sortie)
   file(READ "${sources}/.reuse/dep5" texte)
+  # A change of .reuse/dep5 configures the build again.
+  set_property(DIRECTORY "${CMAKE_SOURCE_DIR}" APPEND PROPERTY CMAKE_CONFIGURE_DEPENDS "${sources}/.reuse/dep5")
   # Without its comments, the first paragraph of .reuse/dep5 is the header,
   # the others name files.
   string(REGEX REPLACE "(^|\n)#[^\n]*" "\\1" texte "${texte}")
