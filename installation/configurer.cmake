@@ -90,12 +90,12 @@ quartelo4_ecrire("${QUARTELO4_SOURCES}/CHANGELOG.md" "${quartelo4_doc}/changelog
 quartelo4_compresser("${quartelo4_doc}/changelog")
 if(QUARTELO4_DISPOSITION STREQUAL "debian")
   message(STATUS "Installing: $ENV{DESTDIR}${quartelo4_doc}/changelog.Debian")
-  file(CONFIGURE OUTPUT "$ENV{DESTDIR}${quartelo4_doc}/changelog.Debian" @ONLY CONTENT
-"quartelo4 (@QUARTELO4_VERSION_PAQUET@) unstable; urgency=medium
+  file(WRITE "$ENV{DESTDIR}${quartelo4_doc}/changelog.Debian"
+"quartelo4 (${QUARTELO4_VERSION_PAQUET}) unstable; urgency=medium
 
-  * Package of Quartelo 4 @PROJECT_VERSION@, built with CPack.
+  * Package of Quartelo 4 ${PROJECT_VERSION}, built with CPack.
 
- -- @QUARTELO4_MAINTENEUR@  @QUARTELO4_DATE_DEBIAN@
+ -- ${QUARTELO4_MAINTENEUR}  ${QUARTELO4_DATE_DEBIAN}
 ")
   list(APPEND CMAKE_INSTALL_MANIFEST_FILES "$ENV{DESTDIR}${quartelo4_doc}/changelog.Debian")
   quartelo4_compresser("${quartelo4_doc}/changelog.Debian")
