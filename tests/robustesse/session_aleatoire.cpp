@@ -14,6 +14,7 @@
 #include "bouton.h"
 #include "fenetre.h"
 #include "fenetre_debut.h"
+#include "fenetres_essai.h"
 #include "label.h"
 #include "lignes.h"
 #include "quartelo4.h"
@@ -63,35 +64,9 @@ const char* nomBouton(Qt::MouseButton b)
     return b == Qt::LeftButton ? "left" : b == Qt::RightButton ? "right" : "middle";
 }
 
-QGroupBox* groupe(QWidget* fenetre, const QString& titre)
-{
-    const auto groupes = fenetre->findChildren<QGroupBox*>();
-    for (QGroupBox* g : groupes) {
-        if (g->title() == titre) {
-            return g;
-        }
-    }
-    return nullptr;
-}
-
-QRadioButton* radioOrdinateur(QWidget* fenetre, const QString& titre)
-{
-    QGroupBox* g = groupe(fenetre, titre);
-    if (g == nullptr) {
-        return nullptr;
-    }
-    const auto radios = g->findChildren<QRadioButton*>();
-    for (QRadioButton* r : radios) {
-        if (r->text() == QStringLiteral("Ordinateur")) {
-            return r;
-        }
-    }
-    return nullptr;
-}
-
 } // namespace
 
-SessionAleatoire::SessionAleatoire(Fenetre* f, FenetreDebut* d, ImagesDuJeu& i, bool sans,
+SessionAleatoire::SessionAleatoire(Fenetre* f, FenetreDebut* d, essai::ImagesDuJeu& i, bool sans,
                                    std::uint64_t g)
     : fenetre(f), debut(d), vue(f), images(i), sansImages(sans), graine(g), alea(g)
 {
@@ -223,17 +198,11 @@ bool SessionAleatoire::choisirDansLaListe(QComboBox* liste, int index)
 
 bool SessionAleatoire::lancer()
 {
-    QCheckBox* souris = debut->findChild<QCheckBox*>();
-    QComboBox* liste = debut->findChild<QComboBox*>();
-    QRadioButton* rouge = radioOrdinateur(debut, QStringLiteral("Joueur rouge"));
-    QRadioButton* jaune = radioOrdinateur(debut, QStringLiteral("Joueur jaune"));
-    QPushButton* nouvelle = nullptr;
-    const auto boutons = debut->findChildren<QPushButton*>();
-    for (QPushButton* b : boutons) {
-        if (b->text() == QStringLiteral("Nouvelle Partie")) {
-            nouvelle = b;
-        }
-    }
+    QCheckBox* souris = essai::caseSouris(debut);
+    QComboBox* liste = essai::listeDifficulte(debut);
+    QRadioButton* rouge = essai::radio(debut, QStringLiteral("Joueur rouge"), QStringLiteral("Ordinateur"));
+    QRadioButton* jaune = essai::radio(debut, QStringLiteral("Joueur jaune"), QStringLiteral("Ordinateur"));
+    QPushButton* nouvelle = essai::bouton(debut, QStringLiteral("Nouvelle Partie"));
     if (!souris || !liste || !rouge || !jaune || !nouvelle) {
         fautes << QStringLiteral("the start window's widgets were not found");
         return false;
