@@ -13,7 +13,7 @@ namespace essai {
 // The end-of-game box's title, and its text (and the status line's) after a draw.
 extern const QString kTitreFin;
 extern const QString kNulle;
-// The start of the status line after a move: "Colonne jouée : ".
+// The start of the status line after a move, before the column.
 extern const QString kColonneJouee;
 
 // The side's colour as the texts name it: "rouge" for 1, "jaune" for 2.
