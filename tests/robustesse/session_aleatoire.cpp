@@ -15,6 +15,7 @@
 #include "fenetre.h"
 #include "fenetre_debut.h"
 #include "fenetres_essai.h"
+#include "gestes_essai.h"
 #include "label.h"
 #include "lignes.h"
 #include "quartelo4.h"
@@ -127,16 +128,7 @@ bool SessionAleatoire::evenement(const Evenement& ev, const QString& description
     const int boites = fermeur->nombre() - boitesAvant;
     QStringList trouves = fermeur->prendreDefauts();
     trouves += verifierEvenement(ev, avant, apres, boites, vue.plateau, suivi);
-    Contexte ensuite;
-    ensuite.sansImages = sansImages;
-    ensuite.ouvreur = suivi.ouvreur;
-    trouves += verifierEtat(vue, apres, images, ensuite);
-    ++nombreEvenements;
-    if (!trouves.isEmpty()) {
-        fautes = trouves;
-        return false;
-    }
-    return true;
+    return conclure(apres, trouves);
 }
 
 bool SessionAleatoire::quitter(const QString& description, const std::function<void()>& geste)
@@ -144,13 +136,7 @@ bool SessionAleatoire::quitter(const QString& description, const std::function<v
     const EtatJeu avant = vue.lire();
     recentes << QStringLiteral("%1.%2 %3").arg(nombreActions).arg(nombreEvenements).arg(description);
     const int boitesAvant = fermeur->nombre();
-    QTimer garde;
-    garde.setSingleShot(true);
-    QObject::connect(&garde, &QTimer::timeout, [] { QCoreApplication::exit(99); });
-    garde.start(20000);
-    QTimer::singleShot(0, fenetre, geste);
-    const int resultat = QApplication::exec();
-    garde.stop();
+    const int resultat = essai::executerBoucle(geste, 20000).resultat;
     rendreActive();
     const EtatJeu apres = vue.lire();
     QStringList trouves = fermeur->prendreDefauts();
@@ -160,6 +146,11 @@ bool SessionAleatoire::quitter(const QString& description, const std::function<v
     Evenement ev;
     ev.genre = Genre::Quitter;
     trouves += verifierEvenement(ev, avant, apres, fermeur->nombre() - boitesAvant, vue.plateau, suivi);
+    return conclure(apres, trouves);
+}
+
+bool SessionAleatoire::conclure(const EtatJeu& apres, QStringList trouves)
+{
     Contexte ensuite;
     ensuite.sansImages = sansImages;
     ensuite.ouvreur = suivi.ouvreur;

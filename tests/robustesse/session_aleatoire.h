@@ -53,6 +53,9 @@ private:
     // Runs the gesture inside the application's event loop and expects it
     // to end the loop.
     bool quitter(const QString& description, const std::function<void()>& geste);
+    // The checks of the state after an event, added to the faults found so
+    // far; false when there is any.
+    bool conclure(const EtatJeu& apres, QStringList trouves);
     bool choisirDansLaListe(QComboBox* liste, int index);
     void rendreActive();
     QWidget* cibleClavier() const;
