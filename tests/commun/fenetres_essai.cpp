@@ -17,14 +17,7 @@ namespace essai {
 
 QGroupBox* groupe(const QWidget* fenetre, const QString& titre)
 {
-    QGroupBox* trouve = nullptr;
-    for (QGroupBox* g : fenetre->findChildren<QGroupBox*>())
-        if (g->title() == titre) {
-            if (trouve)
-                return nullptr;  // not unique
-            trouve = g;
-        }
-    return trouve;
+    return seulAvecTexte<QGroupBox>(fenetre, titre, [](const QGroupBox* g) { return g->title(); });
 }
 
 QPushButton* bouton(const QWidget* fenetre, const QString& texte)

@@ -22,21 +22,29 @@ namespace essai {
 // The group box of that title, nullptr when there is none or several.
 QGroupBox* groupe(const QWidget* fenetre, const QString& titre);
 
+// The one child of type Widget of `parent` whose `texte` (its text or its
+// title) is the given one; nullptr when there is none or several.
+template <typename Widget, typename Texte>
+Widget* seulAvecTexte(const QWidget* parent, const QString& texte, Texte lireTexte)
+{
+    Widget* trouve = nullptr;
+    if (!parent)
+        return nullptr;
+    for (Widget* w : parent->findChildren<Widget*>())
+        if (lireTexte(w) == texte) {
+            if (trouve)
+                return nullptr;  // not unique
+            trouve = w;
+        }
+    return trouve;
+}
+
 // The button of type Bouton with that text among the children of `parent`,
 // nullptr when there is none or several.
 template <typename Bouton>
 Bouton* boutonNomme(const QWidget* parent, const QString& texte)
 {
-    Bouton* trouve = nullptr;
-    if (!parent)
-        return nullptr;
-    for (Bouton* b : parent->findChildren<Bouton*>())
-        if (b->text() == texte) {
-            if (trouve)
-                return nullptr;  // not unique
-            trouve = b;
-        }
-    return trouve;
+    return seulAvecTexte<Bouton>(parent, texte, [](const Bouton* b) { return b->text(); });
 }
 
 QPushButton* bouton(const QWidget* fenetre, const QString& texte);
