@@ -15,6 +15,8 @@
 #include "fenetre.h"
 #include "fenetre_debut.h"
 #include "label.h"
+#include "outils_essai.h"
+#include "parties_essai.h"
 #include "quartelo4.h"
 #include "style_compact.h"
 
@@ -116,38 +118,13 @@ QString defautDuPlateau(Fenetre& fenetre)
     return QString();
 }
 
-// A click on a cell of the board, in the given column.
-void cliquer(Fenetre& fenetre, int colonne)
-{
-    Label* cellule = fenetre.getPlateau()->getLabel(3, colonne);
-    QTest::mouseClick(cellule, Qt::LeftButton, Qt::NoModifier, cellule->rect().center());
-}
-
-// Presses Ok in the end-of-game message as soon as it shows.
-void fermerLeMessageAVenir()
-{
-    auto* attente = new QTimer(qApp);
-    QObject::connect(attente, &QTimer::timeout, attente, [attente] {
-        auto* boite = qobject_cast<QMessageBox*>(QApplication::activeModalWidget());
-        if (!boite)
-            return;
-        attente->stop();
-        attente->deleteLater();
-        QTest::mouseClick(boite->button(QMessageBox::Ok), Qt::LeftButton);
-    });
-    attente->start(10);
-}
-
 // From an empty board, yellow lines up four in column 1; red plays 0, 0, 0
 // and 2. The game may already stand at move premier of that sequence.
 void faireGagnerLeJaune(Fenetre& fenetre, int premier = 0)
 {
-    const int coups[] = {0, 1, 0, 1, 0, 1, 2, 1};
-    for (int i = premier; i < 8; ++i) {
-        if (i == 7)
-            fermerLeMessageAVenir();
-        cliquer(fenetre, coups[i]);
-    }
+    essai::SurveillantDeBoites boites;  // presses Ok in the end-of-game message
+    for (std::size_t i = std::size_t(premier); i < essai::kJauneGagne.size(); ++i)
+        essai::cliquerCase(fenetre.getPlateau(), essai::kJauneGagne[i]);
 }
 
 QMap<QString, QRect> groupes(QWidget* fenetre)
@@ -158,14 +135,6 @@ QMap<QString, QRect> groupes(QWidget* fenetre)
         resultat.insert(groupe->title() + QLatin1Char('/') + nom(groupe->parentWidget()),
                         dansLaFenetre(groupe));
     return resultat;
-}
-
-QLabel* ligneDeSituation(Fenetre& fenetre)
-{
-    for (QGroupBox* groupe : fenetre.findChildren<QGroupBox*>())
-        if (groupe->title() == QLatin1String("Information"))
-            return groupe->findChild<QLabel*>();
-    return nullptr;
 }
 
 } // namespace
@@ -185,7 +154,7 @@ private slots:
 void EssaiApparence::initTestCase()
 {
     installerStyle(*qApp);
-    QVERIFY(QFileInfo::exists(QStringLiteral("images/emplacement_pour_pion.bmp")));
+    QVERIFY(QFileInfo::exists(essai::cheminImage('.')));
 }
 
 void EssaiApparence::fenetreDebut()
@@ -210,7 +179,7 @@ void EssaiApparence::fenetreDeJeu()
     QCOMPARE(defautDeDisposition(&fenetre), QString());
     QCOMPARE(chevauchement(&fenetre), QString());
     for (int colonne : {3, 3, 4})
-        cliquer(fenetre, colonne);
+        essai::cliquerCase(fenetre.getPlateau(), colonne);
     QCOMPARE(defautDeDisposition(&fenetre), QString());
 }
 
@@ -220,10 +189,10 @@ void EssaiApparence::texteDeFinEntier()
     fenetre.setVisible(true);
     QVERIFY(QTest::qWaitForWindowExposed(&fenetre));
     faireGagnerLeJaune(fenetre);
-    QLabel* situation = ligneDeSituation(fenetre);
+    QLabel* situation = essai::situation(&fenetre);
     QVERIFY(situation);
     QCOMPARE(situation->text(),
-             QStringLiteral("La partie est terminée,\n le vainqueur est le joueur \njaune"));
+             essai::texteVainqueur("jaune"));
     QCOMPARE(defautDeDisposition(&fenetre), QString());
     // The three lines are drawn within the label.
     const QRect texte = situation->fontMetrics().boundingRect(situation->contentsRect(), Qt::AlignLeft | Qt::AlignVCenter,
@@ -254,11 +223,11 @@ void EssaiApparence::rienNeBougeQuandLaSituationChange()
     QVERIFY(QTest::qWaitForWindowExposed(&fenetre));
     const QMap<QString, QRect> auDebut = groupes(&fenetre);
     const QRect plateauAuDebut = dansLaFenetre(fenetre.getPlateau());
-    cliquer(fenetre, 0);  // two lines
-    QCOMPARE(ligneDeSituation(fenetre)->text().count(QLatin1Char('\n')), 1);
+    essai::cliquerCase(fenetre.getPlateau(), 0);  // two lines
+    QCOMPARE(essai::situation(&fenetre)->text().count(QLatin1Char('\n')), 1);
     QCOMPARE(groupes(&fenetre), auDebut);
     faireGagnerLeJaune(fenetre, 1);  // three lines
-    QCOMPARE(ligneDeSituation(fenetre)->text().count(QLatin1Char('\n')), 2);
+    QCOMPARE(essai::situation(&fenetre)->text().count(QLatin1Char('\n')), 2);
     QCOMPARE(groupes(&fenetre), auDebut);
     QCOMPARE(dansLaFenetre(fenetre.getPlateau()), plateauAuDebut);
 }

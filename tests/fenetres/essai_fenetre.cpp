@@ -331,27 +331,27 @@ void EssaiFenetre::ligneDeSituation()
     PartieEnCouleur ouverte;
     QVERIFY(ouverte.pret());
     Fenetre& fenetre = ouverte.fenetre;
-    QCOMPARE(texteSituation(&fenetre), QString("C'est au joueur rouge de jouer"));
+    QCOMPARE(texteSituation(&fenetre), texteTour("rouge"));
     appuyer(&fenetre, "3");
-    QCOMPARE(texteSituation(&fenetre), QString("Colonne jouée : 3\nC'est au joueur jaune de jouer"));
+    QCOMPARE(texteSituation(&fenetre), texteColonne(3, "jaune"));
     QCOMPARE(grilleVue(ouverte.plateau), apresCoups({3}));
     appuyer(&fenetre, "0");
-    QCOMPARE(texteSituation(&fenetre), QString("Colonne jouée : 0\nC'est au joueur rouge de jouer"));
+    QCOMPARE(texteSituation(&fenetre), texteColonne(0, "rouge"));
 
     appuyer(&fenetre, "Nouvelle Partie");
-    QCOMPARE(texteSituation(&fenetre), QString("C'est au joueur rouge de jouer"));
+    QCOMPARE(texteSituation(&fenetre), texteTour("rouge"));
     jouerAuxBoutons(&fenetre, kJauneGagne);
-    QCOMPARE(texteSituation(&fenetre), QString("La partie est terminée,\n le vainqueur est le joueur \njaune"));
+    QCOMPARE(texteSituation(&fenetre), texteVainqueur("jaune"));
     QCOMPARE(ouverte.boites.boites.size(), 1);
-    QCOMPARE(ouverte.boites.boites[0].situationPendant, QString("Colonne jouée : 2\nC'est au joueur jaune de jouer"));
+    QCOMPARE(ouverte.boites.boites[0].situationPendant, texteColonne(2, "jaune"));
 
     appuyer(&fenetre, "Nouvelle Partie");
-    QCOMPARE(texteSituation(&fenetre), QString("C'est au joueur rouge de jouer"));
+    QCOMPARE(texteSituation(&fenetre), texteTour("rouge"));
     jouerAuxBoutons(&fenetre, kPartieNulle);
-    QCOMPARE(texteSituation(&fenetre), QString("La partie est terminée,\n personne n'a gagné"));
+    QCOMPARE(texteSituation(&fenetre), kNulle);
     QCOMPARE(ouverte.boites.boites.size(), 2);
-    QCOMPARE(ouverte.boites.boites[1].texte, QString("La partie est terminée,\n personne n'a gagné"));
-    QCOMPARE(ouverte.boites.boites[1].titre, QString("Partie terminée"));
+    QCOMPARE(ouverte.boites.boites[1].texte, kNulle);
+    QCOMPARE(ouverte.boites.boites[1].titre, kTitreFin);
 }
 
 void EssaiFenetre::boutonDeColonnePleine()
@@ -539,7 +539,7 @@ void EssaiFenetre::ordinateurContreOrdinateur()
     const BoiteVue& boite = partie.boites.boites.first();
     QCOMPARE(boite.titre, kTitreFin);
     QCOMPARE(texteSituation(&fenetre), boite.texte);
-    QVERIFY2(boite.situationPendant.startsWith("Colonne jouée : "), qPrintable(boite.situationPendant));
+    QVERIFY2(boite.situationPendant.startsWith(kColonneJouee), qPrintable(boite.situationPendant));
     const QString vu = plateauVu(plateau);
     const int rouges = compter(vu, 'r') + compter(vu, 'R');
     const int jaunes = compter(vu, 'j') + compter(vu, 'J');

@@ -220,7 +220,7 @@ void EssaiFenetreDebut::nouvellePartie()
         // Red plays; with yellow on the computer, it answers at once.
         cliquerCase(plateau, 4);
         QCOMPARE(nombreDeJetons(plateau), jauneOrdi ? 2 : 1);
-        const QString attendu = jauneOrdi ? QString("\nC'est au joueur rouge de jouer") : texteColonne(4, "jaune");
+        const QString attendu = jauneOrdi ? QString("\n" + texteTour("rouge")) : texteColonne(4, "jaune");
         QVERIFY2(texteSituation(&fenetre).endsWith(attendu), qPrintable(texteSituation(&fenetre)));
     }
     QVERIFY(fenetre.focusWidget() == plateau);

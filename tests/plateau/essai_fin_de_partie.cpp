@@ -200,8 +200,8 @@ void EssaiFinDePartie::imagesGagnantesAvecOuSansExtension()
     QFETCH(bool, avecExtension);
     PartieEnCouleur partie({}, avecExtension);
     QVERIFY(partie.pret());
-    QCOMPARE(QFile::exists("images/pion_rouge_gagnant.bmp"), avecExtension);
-    QCOMPARE(QFile::exists("images/pion_rouge_gagnant"), !avecExtension);
+    QCOMPARE(QFile::exists(cheminImage('R') + ".bmp"), avecExtension);
+    QCOMPARE(QFile::exists(cheminImage('R')), !avecExtension);
     jouerAuClic(partie.plateau, kRougeGagne);
     QCOMPARE(plateauVu(partie.plateau), avecGagnants(apresCoups(kRougeGagne), {{2, 0}, {3, 0}, {4, 0}, {5, 0}}));
 
@@ -220,7 +220,7 @@ void EssaiFinDePartie::imagesGagnantesAbsentes()
 {
     PartieEnCouleur partie;
     QVERIFY(partie.pret());
-    QVERIFY(QFile::remove("images/pion_rouge_gagnant"));
+    QVERIFY(QFile::remove(cheminImage('R')));
     jouerAuClic(partie.plateau, kRougeGagne);
     QString attendu = apresCoups(kRougeGagne);
     for (int r = 2; r <= 5; ++r)

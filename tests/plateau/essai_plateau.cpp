@@ -465,7 +465,7 @@ void EssaiPlateau::changementDOrdinateurPendantLeTour()
     QCOMPARE(nombreDeJetons(plateau), 4);
     QCOMPARE(plateau->getJoueurCourant(), 1);
     const QString situationApres = texteSituation(&partie.fenetre);
-    QVERIFY2(situationApres.startsWith("Colonne jouée : ") && situationApres.endsWith("\nC'est au joueur rouge de jouer"),
+    QVERIFY2(situationApres.startsWith(kColonneJouee) && situationApres.endsWith("\n" + texteTour("rouge")),
              qPrintable(situationApres));
 
     // The same for red, switched during red's turn.
@@ -484,37 +484,37 @@ void EssaiPlateau::imagesDuDossierDuJeu()
     FenetreOuverte ouverte;
     QVERIFY(ouverte.expose);
     Quartelo4* plateau = ouverte.plateau;
-    auto image = [](const QString& nom) { return QPixmap("images/" + nom).toImage(); };
-    auto montre = [&](int r, int c, const QString& nom) {
-        return plateau->getLabel(r, c)->pixmap().toImage() == image(nom);
+    auto image = [](char code) { return QPixmap(cheminImage(code)).toImage(); };
+    auto montre = [&](int r, int c, char code) {
+        return plateau->getLabel(r, c)->pixmap().toImage() == image(code);
     };
 
-    QVERIFY(montre(0, 0, "pion_rouge.bmp"));
+    QVERIFY(montre(0, 0, 'x'));
     for (int c = 1; c < 7; ++c)
-        QVERIFY(montre(0, c, QString::number(c) + ".bmp"));
+        QVERIFY(montre(0, c, imageEntete(c)));
     for (int r = 1; r <= 6; ++r)
         for (int c = 0; c < 7; ++c)
-            QVERIFY(montre(r, c, "emplacement_pour_pion.bmp"));
+            QVERIFY(montre(r, c, '.'));
 
     jouerAuClic(plateau, {0, 1, 0, 1, 0});
-    QVERIFY(montre(0, 0, "pion_jaune.bmp"));
-    QVERIFY(montre(6, 0, "pion_rouge_joue.bmp"));
-    QVERIFY(montre(6, 1, "pion_jaune_joue.bmp"));
-    QVERIFY(montre(2, 0, "emplacement_pour_pion.bmp"));
+    QVERIFY(montre(0, 0, 'y'));
+    QVERIFY(montre(6, 0, 'r'));
+    QVERIFY(montre(6, 1, 'j'));
+    QVERIFY(montre(2, 0, '.'));
     cliquerCase(plateau, 2);
     jouerAuClic(plateau, {0});
     QCOMPARE(ouverte.boites.boites.size(), 1);
     for (int r = 3; r <= 6; ++r)
-        QVERIFY(montre(r, 0, "pion_rouge_gagnant"));
-    QVERIFY(montre(0, 0, "0.bmp"));
-    QVERIFY(montre(6, 1, "pion_jaune_joue.bmp"));
+        QVERIFY(montre(r, 0, 'R'));
+    QVERIFY(montre(0, 0, '0'));
+    QVERIFY(montre(6, 1, 'j'));
 
     // Where the artwork is present, the labels really show pictures.
-    if (QFile::exists("images/0.bmp"))
+    if (QFile::exists(cheminImage('0')))
         QVERIFY(!plateau->getLabel(0, 0)->pixmap().isNull());
-    if (QFile::exists("images/emplacement_pour_pion.bmp"))
+    if (QFile::exists(cheminImage('.')))
         QVERIFY(!plateau->getLabel(1, 0)->pixmap().isNull());
-    if (QFile::exists("images/icone.bmp"))
+    if (QFile::exists(cheminImage('i')))
         QVERIFY(!ouverte.fenetre.windowIcon().isNull());
 }
 

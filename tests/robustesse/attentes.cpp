@@ -3,8 +3,13 @@
 #include <Qt>
 
 #include "lignes.h"
+#include "textes_essai.h"
 #include "verification.h"
 #include "vue_jeu.h"
+
+using essai::couleurDe;
+using essai::texteCoup;
+using essai::texteDebut;
 
 namespace {
 

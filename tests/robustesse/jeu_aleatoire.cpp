@@ -12,7 +12,7 @@
 
 #include "fenetre.h"
 #include "fenetre_debut.h"
-#include "images_du_jeu.h"
+#include "images_essai.h"
 #include "messages_plateforme.h"
 #include "ordinateur.h"
 #include "positions_aleatoires.h"
@@ -27,7 +27,7 @@ private slots:
     void actionsAleatoires();
 
 private:
-    ImagesDuJeu images;
+    essai::ImagesDuJeu images;
     int pauseAvant = 500;
 };
 

@@ -17,7 +17,7 @@
 #include "dossiers_temoins.h"
 #include "fenetre.h"
 #include "fenetre_debut.h"
-#include "images_du_jeu.h"
+#include "images_essai.h"
 #include "messages_plateforme.h"
 #include "ordinateur.h"
 #include "positions_aleatoires.h"
@@ -66,7 +66,7 @@ void SansImages::jouerDans(const QString& dossier, std::uint64_t graine)
     QVERIFY(QDir::setCurrent(dossier));
     QVERIFY(!QDir(QStringLiteral("images")).exists());
     {
-        ImagesDuJeu images; // nothing to read: every label must show no picture
+        essai::ImagesDuJeu images; // nothing to read: every label must show no picture
         Fenetre fenetre(8, true, false, false);
         FenetreDebut debut(&fenetre);
         SessionAleatoire session(&fenetre, &debut, images, true, graine);

@@ -4,16 +4,16 @@
 #include <QApplication>
 #include <QCheckBox>
 #include <QComboBox>
-#include <QGroupBox>
 #include <QPushButton>
 #include <QRadioButton>
 #include <QTest>
-#include <QTimer>
 #include <QWindow>
 
 #include "bouton.h"
 #include "fenetre.h"
 #include "fenetre_debut.h"
+#include "fenetres_essai.h"
+#include "gestes_essai.h"
 #include "label.h"
 #include "lignes.h"
 #include "quartelo4.h"
@@ -63,35 +63,9 @@ const char* nomBouton(Qt::MouseButton b)
     return b == Qt::LeftButton ? "left" : b == Qt::RightButton ? "right" : "middle";
 }
 
-QGroupBox* groupe(QWidget* fenetre, const QString& titre)
-{
-    const auto groupes = fenetre->findChildren<QGroupBox*>();
-    for (QGroupBox* g : groupes) {
-        if (g->title() == titre) {
-            return g;
-        }
-    }
-    return nullptr;
-}
-
-QRadioButton* radioOrdinateur(QWidget* fenetre, const QString& titre)
-{
-    QGroupBox* g = groupe(fenetre, titre);
-    if (g == nullptr) {
-        return nullptr;
-    }
-    const auto radios = g->findChildren<QRadioButton*>();
-    for (QRadioButton* r : radios) {
-        if (r->text() == QStringLiteral("Ordinateur")) {
-            return r;
-        }
-    }
-    return nullptr;
-}
-
 } // namespace
 
-SessionAleatoire::SessionAleatoire(Fenetre* f, FenetreDebut* d, ImagesDuJeu& i, bool sans,
+SessionAleatoire::SessionAleatoire(Fenetre* f, FenetreDebut* d, essai::ImagesDuJeu& i, bool sans,
                                    std::uint64_t g)
     : fenetre(f), debut(d), vue(f), images(i), sansImages(sans), graine(g), alea(g)
 {
@@ -152,16 +126,7 @@ bool SessionAleatoire::evenement(const Evenement& ev, const QString& description
     const int boites = fermeur->nombre() - boitesAvant;
     QStringList trouves = fermeur->prendreDefauts();
     trouves += verifierEvenement(ev, avant, apres, boites, vue.plateau, suivi);
-    Contexte ensuite;
-    ensuite.sansImages = sansImages;
-    ensuite.ouvreur = suivi.ouvreur;
-    trouves += verifierEtat(vue, apres, images, ensuite);
-    ++nombreEvenements;
-    if (!trouves.isEmpty()) {
-        fautes = trouves;
-        return false;
-    }
-    return true;
+    return conclure(apres, trouves);
 }
 
 bool SessionAleatoire::quitter(const QString& description, const std::function<void()>& geste)
@@ -169,13 +134,7 @@ bool SessionAleatoire::quitter(const QString& description, const std::function<v
     const EtatJeu avant = vue.lire();
     recentes << QStringLiteral("%1.%2 %3").arg(nombreActions).arg(nombreEvenements).arg(description);
     const int boitesAvant = fermeur->nombre();
-    QTimer garde;
-    garde.setSingleShot(true);
-    QObject::connect(&garde, &QTimer::timeout, [] { QCoreApplication::exit(99); });
-    garde.start(20000);
-    QTimer::singleShot(0, fenetre, geste);
-    const int resultat = QApplication::exec();
-    garde.stop();
+    const int resultat = essai::executerBoucle(geste, 20000).resultat;
     rendreActive();
     const EtatJeu apres = vue.lire();
     QStringList trouves = fermeur->prendreDefauts();
@@ -185,6 +144,11 @@ bool SessionAleatoire::quitter(const QString& description, const std::function<v
     Evenement ev;
     ev.genre = Genre::Quitter;
     trouves += verifierEvenement(ev, avant, apres, fermeur->nombre() - boitesAvant, vue.plateau, suivi);
+    return conclure(apres, trouves);
+}
+
+bool SessionAleatoire::conclure(const EtatJeu& apres, QStringList trouves)
+{
     Contexte ensuite;
     ensuite.sansImages = sansImages;
     ensuite.ouvreur = suivi.ouvreur;
@@ -223,17 +187,11 @@ bool SessionAleatoire::choisirDansLaListe(QComboBox* liste, int index)
 
 bool SessionAleatoire::lancer()
 {
-    QCheckBox* souris = debut->findChild<QCheckBox*>();
-    QComboBox* liste = debut->findChild<QComboBox*>();
-    QRadioButton* rouge = radioOrdinateur(debut, QStringLiteral("Joueur rouge"));
-    QRadioButton* jaune = radioOrdinateur(debut, QStringLiteral("Joueur jaune"));
-    QPushButton* nouvelle = nullptr;
-    const auto boutons = debut->findChildren<QPushButton*>();
-    for (QPushButton* b : boutons) {
-        if (b->text() == QStringLiteral("Nouvelle Partie")) {
-            nouvelle = b;
-        }
-    }
+    QCheckBox* souris = essai::caseSouris(debut);
+    QComboBox* liste = essai::listeDifficulte(debut);
+    QRadioButton* rouge = essai::radio(debut, QStringLiteral("Joueur rouge"), QStringLiteral("Ordinateur"));
+    QRadioButton* jaune = essai::radio(debut, QStringLiteral("Joueur jaune"), QStringLiteral("Ordinateur"));
+    QPushButton* nouvelle = essai::bouton(debut, QStringLiteral("Nouvelle Partie"));
     if (!souris || !liste || !rouge || !jaune || !nouvelle) {
         fautes << QStringLiteral("the start window's widgets were not found");
         return false;

@@ -11,7 +11,7 @@
 
 #include "attentes.h"
 #include "fermeur_de_boites.h"
-#include "images_du_jeu.h"
+#include "images_essai.h"
 #include "vue_jeu.h"
 
 class Fenetre;
@@ -23,7 +23,7 @@ class QWidget;
 // seed, and checks after every single event what the windows show.
 class SessionAleatoire {
 public:
-    SessionAleatoire(Fenetre* fenetre, FenetreDebut* debut, ImagesDuJeu& images,
+    SessionAleatoire(Fenetre* fenetre, FenetreDebut* debut, essai::ImagesDuJeu& images,
                      bool sansImages, std::uint64_t graine);
 
     // An empty text when the windows were found, else what is missing.
@@ -53,6 +53,9 @@ private:
     // Runs the gesture inside the application's event loop and expects it
     // to end the loop.
     bool quitter(const QString& description, const std::function<void()>& geste);
+    // The checks of the state after an event, added to the faults found so
+    // far; false when there is any.
+    bool conclure(const EtatJeu& apres, QStringList trouves);
     bool choisirDansLaListe(QComboBox* liste, int index);
     void rendreActive();
     QWidget* cibleClavier() const;
@@ -77,7 +80,7 @@ private:
     Fenetre* fenetre;
     FenetreDebut* debut;
     VueJeu vue;
-    ImagesDuJeu& images;
+    essai::ImagesDuJeu& images;
     bool sansImages;
     std::uint64_t graine;
     std::mt19937_64 alea;

@@ -2,10 +2,14 @@
 
 #include <QRegularExpression>
 
-#include "images_du_jeu.h"
+#include "images_essai.h"
 #include "label.h"
 #include "lignes.h"
+#include "plateau_texte.h"
+#include "textes_essai.h"
 #include "vue_jeu.h"
+
+using namespace essai;
 
 namespace {
 
@@ -28,7 +32,7 @@ Case sommet(const Case* grille, int colonne)
 void verifierImages(const VueJeu& vue, const EtatJeu& e, ImagesDuJeu& images,
                     const Contexte& contexte, QStringList& defauts)
 {
-    Image attendues[kLignes + 1][kColonnes];
+    char attendues[kLignes + 1][kColonnes];
     const bool enCours = e.joueurCourant != 0;
     for (int c = 0; c < kColonnes; ++c) {
         attendues[0][c] = enCours && c == e.selection ? imageCurseur(e.joueurCourant)
@@ -37,7 +41,7 @@ void verifierImages(const VueJeu& vue, const EtatJeu& e, ImagesDuJeu& images,
     for (int r = 0; r < kLignes; ++r) {
         for (int c = 0; c < kColonnes; ++c) {
             const Case v = valeur(e.grille, r, c);
-            attendues[r + 1][c] = v == 0 ? Image::Emplacement : imageJouee(v);
+            attendues[r + 1][c] = v == 0 ? '.' : imageJouee(v);
         }
     }
     if (!enCours && e.gagnant != 0) {
@@ -50,7 +54,7 @@ void verifierImages(const VueJeu& vue, const EtatJeu& e, ImagesDuJeu& images,
     }
     for (int l = 0; l <= kLignes; ++l) {
         for (int c = 0; c < kColonnes; ++c) {
-            const Image attendue = contexte.sansImages ? Image::Aucune : attendues[l][c];
+            const char attendue = contexte.sansImages ? ' ' : attendues[l][c];
             if (!images.montre(vue.label(l, c), attendue)) {
                 defauts << QStringLiteral("label %1,%2 (%3) does not show %4")
                                .arg(l)
@@ -71,8 +75,7 @@ void verifierSituation(const EtatJeu& e, const Contexte& contexte, int jetons,
     if (contexte.boiteOuverte) {
         // While the box is up the status line still shows the move before.
         static const QRegularExpression enJeu(
-            QStringLiteral("^(C'est au joueur (rouge|jaune) de jouer|Colonne jouée : [0-6]\\nC'est "
-                           "au joueur (rouge|jaune) de jouer)$"));
+            QStringLiteral("^(%1|%2)$").arg(motifTour(), motifColonne()));
         if (texteDeFin || !enJeu.match(texte).hasMatch()) {
             defauts << QStringLiteral("status line while the end box is up: \"%1\"").arg(texte);
         }
@@ -92,8 +95,7 @@ void verifierSituation(const EtatJeu& e, const Contexte& contexte, int jetons,
         }
         return;
     }
-    static const QRegularExpression coup(
-        QStringLiteral("^Colonne jouée : ([0-6])\\nC'est au joueur (rouge|jaune) de jouer$"));
+    static const QRegularExpression coup(QStringLiteral("^%1$").arg(motifColonne()));
     const QRegularExpressionMatch m = coup.match(texte);
     if (!m.hasMatch()) {
         defauts << QStringLiteral("status line \"%1\" is not the text of a played column").arg(texte);
@@ -113,26 +115,6 @@ void verifierSituation(const EtatJeu& e, const Contexte& contexte, int jetons,
 
 } // namespace
 
-QString texteDebut(int joueur)
-{
-    return QStringLiteral("C'est au joueur ") + couleurDe(joueur) + QStringLiteral(" de jouer");
-}
-
-QString texteCoup(int colonne, int joueur)
-{
-    return QStringLiteral("Colonne jouée : ") + QString::number(colonne)
-        + QStringLiteral("\nC'est au joueur ") + couleurDe(joueur) + QStringLiteral(" de jouer");
-}
-
-QString texteFin(int gagnant)
-{
-    if (gagnant == 0) {
-        return QStringLiteral("La partie est terminée,\n personne n'a gagné");
-    }
-    return QStringLiteral("La partie est terminée,\n le vainqueur est le joueur \n")
-        + couleurDe(gagnant);
-}
-
 int ligneLibre(const Case* grille, int colonne)
 {
     for (int r = kLignes - 1; r >= 0; --r) {
@@ -141,19 +123,6 @@ int ligneLibre(const Case* grille, int colonne)
         }
     }
     return -1;
-}
-
-QString dessiner(const Case* grille)
-{
-    QString texte;
-    for (int r = 0; r < kLignes; ++r) {
-        texte += QStringLiteral("\n    ");
-        for (int c = 0; c < kColonnes; ++c) {
-            const Case v = valeur(grille, r, c);
-            texte += v == 0 ? QLatin1Char('.') : v == 1 ? QLatin1Char('R') : QLatin1Char('J');
-        }
-    }
-    return texte;
 }
 
 QStringList verifierEtat(const VueJeu& vue, const EtatJeu& e, ImagesDuJeu& images,
@@ -242,7 +211,7 @@ QStringList verifierEtat(const VueJeu& vue, const EtatJeu& e, ImagesDuJeu& image
         defauts << QStringLiteral("the game window is hidden");
     }
     if (!defauts.isEmpty()) {
-        defauts << QStringLiteral("board (top row first):") + dessiner(e.grille);
+        defauts << QStringLiteral("board (top row first):\n") + grilleEnTexte(e.grille);
     }
     return defauts;
 }

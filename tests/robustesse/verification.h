@@ -4,8 +4,10 @@
 
 #include "grille.h"
 
-class ImagesDuJeu;
 class VueJeu;
+namespace essai {
+class ImagesDuJeu;
+}
 struct EtatJeu;
 
 // What the checks know beyond the window itself.
@@ -17,16 +19,8 @@ struct Contexte {
 
 // The game's invariants as a user sees them; one line per fault found, empty
 // when all hold.
-QStringList verifierEtat(const VueJeu& vue, const EtatJeu& etat, ImagesDuJeu& images,
+QStringList verifierEtat(const VueJeu& vue, const EtatJeu& etat, essai::ImagesDuJeu& images,
                          const Contexte& contexte);
-
-// The texts of the status line.
-QString texteDebut(int joueur);
-QString texteCoup(int colonne, int joueur);
-QString texteFin(int gagnant);
 
 // Lowest empty row of the column, -1 when it is full.
 int ligneLibre(const Case* grille, int colonne);
-
-// The board drawn as text, for messages.
-QString dessiner(const Case* grille);

@@ -2,49 +2,17 @@
 
 #include <QCheckBox>
 #include <QComboBox>
-#include <QGroupBox>
 #include <QLabel>
 #include <QPushButton>
 #include <QRadioButton>
 
 #include "bouton.h"
+#include "fenetres_essai.h"
 #include "fenetre.h"
 #include "label.h"
 #include "quartelo4.h"
 
-namespace {
-
-QGroupBox* groupe(QWidget* fenetre, const QString& titre)
-{
-    const auto groupes = fenetre->findChildren<QGroupBox*>();
-    for (QGroupBox* g : groupes) {
-        if (g->title() == titre) {
-            return g;
-        }
-    }
-    return nullptr;
-}
-
-QRadioButton* radio(QGroupBox* g, const QString& texte)
-{
-    if (g == nullptr) {
-        return nullptr;
-    }
-    const auto boutons = g->findChildren<QRadioButton*>();
-    for (QRadioButton* b : boutons) {
-        if (b->text() == texte) {
-            return b;
-        }
-    }
-    return nullptr;
-}
-
-} // namespace
-
-QString couleurDe(int joueur)
-{
-    return joueur == 1 ? QStringLiteral("rouge") : QStringLiteral("jaune");
-}
+using namespace essai;
 
 VueJeu::VueJeu(Fenetre* f) : fenetre(f)
 {
@@ -52,48 +20,33 @@ VueJeu::VueJeu(Fenetre* f) : fenetre(f)
     if (plateau == nullptr) {
         manque += QStringLiteral("board widget; ");
     }
-    if (QGroupBox* information = groupe(fenetre, QStringLiteral("Information"))) {
-        situation = information->findChild<QLabel*>();
-    }
+    situation = essai::situation(fenetre);
     if (situation == nullptr) {
         manque += QStringLiteral("status line; ");
     }
-    souris = fenetre->findChild<QCheckBox*>();
-    if (souris == nullptr || souris->text() != QStringLiteral("Activer la souris")) {
+    souris = caseSouris(fenetre);
+    if (souris == nullptr) {
         manque += QStringLiteral("mouse check box; ");
     }
-    difficulte = fenetre->findChild<QComboBox*>();
+    difficulte = listeDifficulte(fenetre);
     if (difficulte == nullptr || difficulte->count() != 3) {
         manque += QStringLiteral("difficulty list; ");
     }
-    QGroupBox* rouge = groupe(fenetre, QStringLiteral("Joueur rouge"));
-    QGroupBox* jaune = groupe(fenetre, QStringLiteral("Joueur jaune"));
-    rougeOrdi = radio(rouge, QStringLiteral("Ordinateur"));
-    rougeHumain = radio(rouge, QStringLiteral("Humain"));
-    jauneOrdi = radio(jaune, QStringLiteral("Ordinateur"));
-    jauneHumain = radio(jaune, QStringLiteral("Humain"));
+    rougeOrdi = radio(fenetre, QStringLiteral("Joueur rouge"), QStringLiteral("Ordinateur"));
+    rougeHumain = radio(fenetre, QStringLiteral("Joueur rouge"), QStringLiteral("Humain"));
+    jauneOrdi = radio(fenetre, QStringLiteral("Joueur jaune"), QStringLiteral("Ordinateur"));
+    jauneHumain = radio(fenetre, QStringLiteral("Joueur jaune"), QStringLiteral("Humain"));
     if (!rougeOrdi || !rougeHumain || !jauneOrdi || !jauneHumain) {
         manque += QStringLiteral("radio buttons; ");
     }
-    const auto tous = fenetre->findChildren<QPushButton*>();
-    for (QPushButton* b : tous) {
-        if (auto* colonne = qobject_cast<Bouton*>(b)) {
-            bool nombre = false;
-            const int n = colonne->text().toInt(&nombre);
-            if (nombre && n >= 0 && n < kColonnes) {
-                boutons[n] = colonne;
-            }
-        } else if (b->text() == QStringLiteral("Nouvelle Partie")) {
-            nouvellePartie = b;
-        } else if (b->text() == QStringLiteral("Quitter")) {
-            quitter = b;
-        }
-    }
     for (int c = 0; c < kColonnes; ++c) {
+        boutons[c] = qobject_cast<Bouton*>(bouton(fenetre, QString::number(c)));
         if (boutons[c] == nullptr) {
             manque += QStringLiteral("column button %1; ").arg(c);
         }
     }
+    nouvellePartie = bouton(fenetre, QStringLiteral("Nouvelle Partie"));
+    quitter = bouton(fenetre, QStringLiteral("Quitter"));
     if (nouvellePartie == nullptr) {
         manque += QStringLiteral("\"Nouvelle Partie\"; ");
     }

@@ -67,5 +67,3 @@ public:
 private:
     QString manque;
 };
-
-QString couleurDe(int joueur);
