@@ -8,6 +8,7 @@ paquets=(
   qt6-base-dev qt6-base-dev-tools libgl-dev
   libgtest-dev libbenchmark-dev
   fonts-dejavu-core
+  qt6ct fonts-cantarell fonts-noto-core fonts-liberation2
 )
 
 manquants=()
