@@ -254,6 +254,18 @@ double contrasteDessine(QWidget* widget, const QRect& zone)
 Cas gCas;
 QString gConfiguration;  // the private configuration folder
 
+// Empty when a window shows the desktop's face, at the desktop's size or
+// below it, and still at a readable size.
+QString policeDeLaFenetre(const QWidget* fenetre)
+{
+    const QFont police = fenetre->font();
+    if (QFontInfo(police).family() != gCas.famille)
+        return QStringLiteral("the window shows %1").arg(QFontInfo(police).family());
+    if (police.pointSizeF() > gCas.points || police.pointSizeF() < 7)
+        return QStringLiteral("the window's font is %1 pt").arg(police.pointSizeF());
+    return QString();
+}
+
 } // namespace
 
 class EssaiPolices : public QObject {
@@ -294,6 +306,7 @@ void EssaiPolices::fenetreDebut()
           debut.font().pointSizeF(), qPrintable(m.resume()));
     QCOMPARE(m.controles, 13);
     QCOMPARE(m.defauts(), QString());
+    QCOMPARE(policeDeLaFenetre(&debut), QString());
 }
 
 void EssaiPolices::fenetreDeJeu()
@@ -307,6 +320,7 @@ void EssaiPolices::fenetreDeJeu()
           fenetre.font().pointSizeF(), qPrintable(m.resume()));
     QCOMPARE(m.controles, 26);
     QCOMPARE(m.defauts(), QString());
+    QCOMPARE(policeDeLaFenetre(&fenetre), QString());
     QCOMPARE(fenetre.getPlateau()->size(), fenetre.getPlateau()->sizeHint());
     QVERIFY(fenetre.getPlateau()->width() >= 7 * kCote && fenetre.getPlateau()->height() >= 7 * kCote);
     QCOMPARE(m.imagesEntieres, 49);
