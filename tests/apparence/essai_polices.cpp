@@ -11,7 +11,8 @@
 //
 //   essai_polices FAMILY POINTS [test functions...]
 //   essai_polices --sans-images [test functions...]   (DejaVu Sans 9, no images/ folder)
-//   essai_polices --sombre [test functions...]        (DejaVu Sans 9, qt6ct's dark colours)
+//   essai_polices --sombre[=SCHEME] [test functions...]
+//       (DejaVu Sans 9 in a dark colour scheme of qt6ct, "darker" by default)
 
 #include <QtTest>
 
@@ -481,13 +482,12 @@ int main(int argc, char* argv[])
     if (argc > 1 && qstrcmp(argv[1], "--sans-images") == 0) {
         gCas.sansImages = true;
         i = 2;
-    } else if (argc > 1 && qstrcmp(argv[1], "--sombre") == 0) {
+    } else if (argc > 1 && QByteArray(argv[1]).startsWith("--sombre")) {
         gCas.sombre = true;
+        const QByteArray couleurs = QByteArray(argv[1]).mid(int(qstrlen("--sombre=")));
+        if (!couleurs.isEmpty())
+            gCas.couleurs = QString::fromLocal8Bit(couleurs);
         i = 2;
-        if (argc > 2 && argv[2][0] != '-') {
-            gCas.couleurs = QString::fromLocal8Bit(argv[2]);
-            i = 3;
-        }
     } else if (argc > 2) {
         gCas.famille = QString::fromLocal8Bit(argv[1]);
         gCas.points = QString::fromLocal8Bit(argv[2]).toInt();
