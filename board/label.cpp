@@ -1,5 +1,11 @@
 #include "label.h"
 
+namespace {
+
+constexpr int kCoteSansImage = 630 / 7;
+
+} // namespace
+
 Label::Label(int numeroColonne, const QString& texte, QWidget* parent, Qt::WindowFlags flags)
     : QLabel(texte, parent, flags), colonne(numeroColonne)
 {
@@ -18,4 +24,18 @@ void Label::mousePressEvent(QMouseEvent*)
 void Label::mouseMoveEvent(QMouseEvent*)
 {
     emit moved(colonne);
+}
+
+QSize Label::sizeHint() const
+{
+    if (pixmap().isNull())
+        return QSize(kCoteSansImage, kCoteSansImage);
+    return QLabel::sizeHint();
+}
+
+QSize Label::minimumSizeHint() const
+{
+    if (pixmap().isNull())
+        return QSize(kCoteSansImage, kCoteSansImage);
+    return QLabel::minimumSizeHint();
 }

@@ -12,6 +12,12 @@ public:
     Label(int colonne, const QString& texte, QWidget* parent = nullptr,
           Qt::WindowFlags flags = Qt::WindowFlags());
 
+    // A cell without a picture keeps the room of one: a seventh of the
+    // board's starting side of 630 pixels each way. A cell with a picture
+    // takes the size of its picture.
+    QSize sizeHint() const override;
+    QSize minimumSizeHint() const override;
+
 signals:
     void clicked(int colonne);
     void moved(int colonne);

@@ -13,6 +13,9 @@ paquets=(
   # source tree (reuse reads .gitignore through git) and lintian.
   dpkg-dev binutils
   desktop-file-utils appstream man-db groff-base reuse git lintian
+  # The desktop fonts and the platform theme the appearance tests lay the
+  # windows out with.
+  qt6ct fonts-cantarell fonts-noto-core fonts-liberation2
 )
 
 manquants=()

@@ -13,6 +13,7 @@
 
 #include "bouton.h"
 #include "centrage.h"
+#include "police_ajustee.h"
 #include "quartelo4.h"
 #include "textes.h"
 
@@ -52,6 +53,20 @@ int difficulteDeProfondeur(int profondeur)
     default:
         return 0;
     }
+}
+
+// Gives the status box the least size at which the status line's longest
+// text, in the label's present font, fits in it.
+void reserverPlaceSituation(QGroupBox* information, const QLabel* situation)
+{
+    const QFontMetrics mesure = situation->fontMetrics();
+    QSize plusGrand;
+    for (const QString& texte : textes::toutesLesSituations())
+        plusGrand = plusGrand.expandedTo(
+            mesure.boundingRect(QRect(0, 0, QWIDGETSIZE_MAX, QWIDGETSIZE_MAX),
+                                Qt::AlignLeft | Qt::TextExpandTabs, texte).size());
+    const QSize enPlus = (plusGrand - situation->minimumSizeHint()).expandedTo(QSize(0, 0));
+    information->setMinimumSize(information->minimumSizeHint() + enPlus);
 }
 
 } // namespace
@@ -176,6 +191,11 @@ Fenetre::Fenetre(int profondeur, bool sourisActive, bool rougeOrdinateur, bool j
     layoutFenetre->addWidget(plateau);
     layoutFenetre->addLayout(colonneDroite);
     setLayout(layoutFenetre);
+    // The status box keeps the room of the longest status text in every size
+    // of font, so that the font chosen for the window holds for the whole game.
+    PoliceAjustee::suivre(this, [this, information] {
+        reserverPlaceSituation(information, situation);
+    });
 
     centrerSurEcranPrincipal(this);
     setWindowIcon(QIcon(QStringLiteral("images/icone.bmp")));

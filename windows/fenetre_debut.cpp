@@ -11,6 +11,7 @@
 
 #include "centrage.h"
 #include "fenetre.h"
+#include "police_ajustee.h"
 
 namespace {
 
@@ -96,6 +97,7 @@ FenetreDebut::FenetreDebut(Fenetre* fenetreDeJeu)
     layoutFenetre->addWidget(options);
     layoutFenetre->addLayout(ligneBoutons);
     setLayout(layoutFenetre);
+    PoliceAjustee::suivre(this);
 
     centrerSurEcranPrincipal(this);
     setWindowIcon(QIcon(QStringLiteral("images/icone.bmp")));

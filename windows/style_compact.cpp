@@ -7,6 +7,8 @@
 #include <QStyleFactory>
 #include <QStyleOption>
 
+#include "police_ajustee.h"
+
 namespace {
 
 // Around the contents of a window: narrow at the sides, where the start
@@ -20,12 +22,6 @@ constexpr int kEspacementFenetre = 8;
 constexpr int kEspacementInterieur = 4;
 // Between a check box's or a radio button's mark and its text.
 constexpr int kEspacementMarqueTexte = 4;
-
-// A fixed face and size: the windows have a fixed size, so their text must
-// not grow with the desktop's choice of font. DejaVu Sans is on every Debian
-// system (fonts-dejavu-core).
-constexpr const char* kFamillePolice = "DejaVu Sans";
-constexpr int kTaillePolice = 9;
 
 // A group box that no other group box holds: a section of its window.
 bool estSection(const QWidget* widget)
@@ -133,7 +129,12 @@ void StyleCompact::drawComplexControl(ComplexControl controle, const QStyleOptio
 void installerStyle(QApplication& application)
 {
     application.setStyle(new StyleCompact());
-    QFont police(QString::fromLatin1(kFamillePolice), kTaillePolice);
-    police.setStyleHint(QFont::SansSerif);
-    QApplication::setFont(police);
+    // The desktop's font stays the application's; where the desktop names
+    // none, the game's own face at the same size takes its place, for the
+    // message box too. Each window then fits the font to its size.
+    // (Set only then: a font set by the program would no longer follow the
+    // desktop's theme.)
+    const QFont police = policeDuBureau();
+    if (police != QApplication::font())
+        QApplication::setFont(police);
 }

@@ -24,6 +24,7 @@ public:
                             QPainter* peintre, const QWidget* widget = nullptr) const override;
 };
 
-// Gives the application the game's style and font. Call it once the
-// application object exists and before any window is built.
+// Gives the application the game's style, and its font where the desktop
+// names none (see policeDuBureau). Call it once the application object
+// exists and before any window is built.
 void installerStyle(QApplication& application);

@@ -20,4 +20,16 @@ QString finDePartie(const QString& couleurGagnant)
     return QStringLiteral("La partie est terminée,\n le vainqueur est le joueur \n") + couleurGagnant;
 }
 
+QStringList toutesLesSituations()
+{
+    QStringList liste;
+    for (const QString& couleur : {QStringLiteral("rouge"), QStringLiteral("jaune")}) {
+        liste << tour(couleur) << finDePartie(couleur);
+        for (int colonne = 0; colonne < 7; ++colonne)
+            liste << colonneJouee(colonne, couleur);
+    }
+    liste << finDePartie(QString());
+    return liste;
+}
+
 } // namespace textes

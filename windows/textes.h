@@ -1,6 +1,7 @@
 #pragma once
 
 #include <QString>
+#include <QStringList>
 
 // The texts of the status line and of the end-of-game message.
 namespace textes {
@@ -13,5 +14,8 @@ QString colonneJouee(int colonne, const QString& couleur);
 
 // The end of the game; an empty winner's colour means nobody won.
 QString finDePartie(const QString& couleurGagnant);
+
+// Every text the status line may show, for the room it must keep.
+QStringList toutesLesSituations();
 
 } // namespace textes
