@@ -8,7 +8,7 @@ paquets=(
   qt6-base-dev qt6-base-dev-tools libgl-dev
   libgtest-dev libbenchmark-dev
   fonts-dejavu-core
-  xvfb dbus-x11 at-spi2-core python3-pyatspi python3-gi
+  xvfb dbus-x11 dbus-bin at-spi2-core python3-pyatspi python3-gi
 )
 
 manquants=()
