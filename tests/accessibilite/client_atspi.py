@@ -221,9 +221,10 @@ def principal(programme, dossier):
         texte = "La partie est terminée,\n le vainqueur est le joueur \nrouge"
         textes = [o.name for o in descendants(fin) if o.getRole() == pyatspi.ROLE_LABEL]
         verifier(texte in textes, "end box texts: %r" % textes)
-        print("end box:", repr(texte))
+        print("end box (%s, %r):" % (fin.getRoleName(), fin.name), repr(texte))
         boutons_fin = trouver(fin, pyatspi.ROLE_PUSH_BUTTON)
         verifier(len(boutons_fin) == 1, "end box buttons: %r" % [b.name for b in boutons_fin])
+        print("end box button:", repr(boutons_fin[0].name))
         presser(boutons_fin[0])
         attendre(lambda: boite() is None, True, "the end box closed")
 
