@@ -9,6 +9,7 @@
 #include "joueur.h"
 #include "label.h"
 #include "ordinateur.h"
+#include "plateau_accessible.h"
 #include "textes_accessibles.h"
 
 namespace {
@@ -48,6 +49,9 @@ Quartelo4::Quartelo4(Fenetre* fenetreDeJeu, bool rougeOrdi, bool jauneOrdi)
       labels{},
       layoutGrille(nullptr)
 {
+    // Before any accessible name is set: Qt may build the interfaces then.
+    PlateauAccessible::installer();
+
     // A starting size only: the window's layout may stretch the board.
     resize(kTailleDepart, kTailleDepart);
 

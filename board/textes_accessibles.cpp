@@ -11,6 +11,11 @@ int rangee(int ligneDuPlateau)
     return kLignes - ligneDuPlateau;
 }
 
+QString nomDeRangee(int ligneDuPlateau)
+{
+    return QStringLiteral("rangée ") + QString::number(rangee(ligneDuPlateau));
+}
+
 QString contenu(int joueur, bool gagnant)
 {
     QString texte;
@@ -31,8 +36,8 @@ QString contenu(int joueur, bool gagnant)
 
 QString caseDuPlateau(int colonne, int ligneDuPlateau, int joueur, bool gagnant)
 {
-    return enTete(colonne) + QStringLiteral(", rangée ") + QString::number(rangee(ligneDuPlateau))
-        + QStringLiteral(" : ") + contenu(joueur, gagnant);
+    return enTete(colonne) + QStringLiteral(", ") + nomDeRangee(ligneDuPlateau) + QStringLiteral(" : ")
+        + contenu(joueur, gagnant);
 }
 
 QString enTete(int colonne)

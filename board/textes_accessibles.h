@@ -13,6 +13,9 @@ namespace textes_accessibles {
 // The row a player counts, 1 at the bottom, of board row 0 (top) to 5.
 int rangee(int ligneDuPlateau);
 
+// « rangée 1 » for the bottom row (board row 5).
+QString nomDeRangee(int ligneDuPlateau);
+
 // « vide », « pion rouge » or « pion jaune » for player 0, 1 or 2, followed
 // by « gagnant » for a token of the winning line.
 QString contenu(int joueur, bool gagnant);

@@ -5,10 +5,10 @@
 # An AT-SPI client, as a screen reader is one: it starts the real game,
 # reads the start window, presses "Nouvelle Partie" and then plays a whole
 # game between two people through the column buttons' Press action. After
-# every move it reads the 42 cell names, the header names and the status
-# line and compares them with the moves played; at the end it reads the end
-# box, closes it by its button's action, checks the four winning cells and
-# quits through "Quitter". It also counts the name-change events the game
+# every move it reads the 42 cell names through the board's table, the
+# header names and the status line and compares them with the moves played;
+# at the end it reads the end box, closes it by its button's action, checks
+# the four winning cells and quits through "Quitter". It also counts the name-change events the game
 # sends. Needs an X display and the AT-SPI bus (see session_atspi.sh).
 #
 #   client_atspi.py <quartelo4 executable> <folder holding images/>
@@ -132,14 +132,24 @@ class Partie:
 
 
 def noms_des_cases(plateau):
-    noms = [o.name for o in enfants(plateau) if o.name.startswith("colonne ") and "rangée" in o.name]
-    for nom in noms:
-        verifier(NOM_DE_CASE.match(nom), "cell name out of form: %r" % nom)
+    """The 42 cell names, read through the board's table, top row first.
+    Each must stand at the place in the table its name says."""
+    table = plateau.queryTable()
+    noms = []
+    for ligne in range(1, 7):
+        for colonne in range(7):
+            nom = table.getAccessibleAt(ligne, colonne).name
+            forme = NOM_DE_CASE.match(nom)
+            verifier(forme, "cell name out of form: %r" % nom)
+            verifier((int(forme.group(1)), int(forme.group(2))) == (colonne, 7 - ligne),
+                     "%r at row %d, column %d of the table" % (nom, ligne, colonne))
+            noms.append(nom)
     return sorted(noms)
 
 
 def noms_des_en_tetes(plateau):
-    return [o.name for o in enfants(plateau) if o.name.startswith("colonne ") and "rangée" not in o.name]
+    table = plateau.queryTable()
+    return [table.getAccessibleAt(0, colonne).name for colonne in range(7)]
 
 
 def en_tetes_attendus(colonne, joueur):
@@ -172,7 +182,7 @@ def principal(programme, dossier):
         print("start window groups:", groupes)
         presser(unique(debut, pyatspi.ROLE_PUSH_BUTTON, "Nouvelle Partie"))
 
-        # The game window: the board is the filler named « plateau ».
+        # The game window: the board is the table named « plateau ».
         def fenetre_de_jeu():
             for f in enfants(app):
                 if montre(f) and trouver(f, pyatspi.ROLE_PUSH_BUTTON, "3"):
@@ -183,8 +193,16 @@ def principal(programme, dossier):
         verifier(groupes == sorted(["Information", "Options", "Souris", "Difficulté", "Choix de la colonne",
                                     "Nouvelle partie", "Joueur rouge", "Joueur jaune", "Quitter la partie"]),
                  "game window groups: %r" % groupes)
-        plateau = unique(jeu, pyatspi.ROLE_FILLER, "plateau")
+        plateau = unique(jeu, pyatspi.ROLE_TABLE, "plateau")
         verifier(plateau.childCount == 49, "the board has %d children" % plateau.childCount)
+        table = plateau.queryTable()
+        verifier((table.nRows, table.nColumns) == (7, 7), "table of %d x %d" % (table.nRows, table.nColumns))
+        colonnes = [table.getColumnDescription(c) for c in range(7)]
+        verifier(colonnes == ["colonne %d" % c for c in range(7)], "column descriptions %r" % colonnes)
+        rangees = [table.getRowDescription(r) for r in range(7)]
+        verifier(rangees == [""] + ["rangée %d" % r for r in range(6, 0, -1)], "row descriptions %r" % rangees)
+        roles = {o.getRole() for o in enfants(plateau)}
+        verifier(roles == {pyatspi.ROLE_TABLE_CELL}, "cell roles %r" % roles)
         information = unique(jeu, pyatspi.ROLE_PANEL, "Information")
         situation = [o for o in descendants(information) if o.getRole() == pyatspi.ROLE_LABEL]
         verifier(len(situation) == 1, "status lines: %d" % len(situation))

@@ -162,6 +162,51 @@ private slots:
         QCOMPARE(plateau->text(QAccessible::Description), QString());
     }
 
+    // The board is a table of 7 columns by 7 rows: the headers, then the
+    // board rows from the top; its cells are the labels.
+    void plateauEnTableau()
+    {
+        PartieEnCouleur partie;
+        QVERIFY(partie.pret());
+        jouerParAction(&partie.fenetre, {6});
+        QAccessibleInterface* plateau = QAccessible::queryAccessibleInterface(partie.plateau);
+        QCOMPARE(plateau->role(), QAccessible::Table);
+        QAccessibleTableInterface* table = plateau->tableInterface();
+        QVERIFY(table);
+        QCOMPARE(table->rowCount(), 7);
+        QCOMPARE(table->columnCount(), 7);
+        QCOMPARE(plateau->childCount(), 49);
+        QCOMPARE(table->rowDescription(0), QString());
+        QCOMPARE(table->rowDescription(1), QString("rangée 6"));
+        QCOMPARE(table->rowDescription(6), QString("rangée 1"));
+        QCOMPARE(table->columnDescription(4), QString("colonne 4"));
+        QCOMPARE(table->selectedCellCount(), 0);
+        QVERIFY(!table->selectRow(2));
+        QVERIFY(table->cellAt(7, 0) == nullptr);
+        QVERIFY(table->cellAt(0, 7) == nullptr);
+        QVERIFY(plateau->child(49) == nullptr);
+        for (int l = 0; l < 7; ++l) {
+            for (int c = 0; c < 7; ++c) {
+                QAccessibleInterface* cellule = table->cellAt(l, c);
+                QVERIFY(cellule);
+                QCOMPARE(cellule->object(), static_cast<QObject*>(partie.plateau->getLabel(l, c)));
+                QCOMPARE(plateau->child(l * 7 + c), cellule);
+                QCOMPARE(plateau->indexOfChild(cellule), l * 7 + c);
+                QCOMPARE(cellule->parent(), plateau);
+                QCOMPARE(cellule->role(), QAccessible::Cell);
+                QAccessibleTableCellInterface* position = cellule->tableCellInterface();
+                QVERIFY(position);
+                QCOMPARE(position->rowIndex(), l);
+                QCOMPARE(position->columnIndex(), c);
+                QCOMPARE(position->rowExtent(), 1);
+                QCOMPARE(position->columnExtent(), 1);
+                QCOMPARE(position->table(), plateau);
+            }
+        }
+        QCOMPARE(table->cellAt(6, 6)->text(QAccessible::Name), QString("colonne 6, rangée 1 : pion rouge"));
+        QCOMPARE(table->cellAt(0, 0)->text(QAccessible::Name), QString("colonne 0 : pion jaune à jouer"));
+    }
+
     void groupesDeLaFenetreDeJeu()
     {
         PartieEnCouleur partie;
