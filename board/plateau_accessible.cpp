@@ -2,7 +2,6 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "plateau_accessible.h"
 
-#include "case_accessible.h"
 #include "grille.h"
 #include "label.h"
 #include "quartelo4.h"
@@ -11,16 +10,6 @@
 namespace {
 
 constexpr int kLignesDuTableau = kLignes + 1;
-
-QAccessibleInterface* fabriquer(const QString& nomDeClasse, QObject* objet)
-{
-    if (nomDeClasse == QLatin1String("Quartelo4"))
-        return new PlateauAccessible(static_cast<Quartelo4*>(objet));
-    // Label is the board's own cell class.
-    if (nomDeClasse == QLatin1String("Label"))
-        return new CaseAccessible(static_cast<Label*>(objet));
-    return nullptr;
-}
 
 } // namespace
 
@@ -166,13 +155,4 @@ bool PlateauAccessible::unselectColumn(int)
 // The table always has the same shape.
 void PlateauAccessible::modelChange(QAccessibleTableModelChangeEvent*)
 {
-}
-
-void PlateauAccessible::installer()
-{
-    static const bool installe = [] {
-        QAccessible::installFactory(&fabriquer);
-        return true;
-    }();
-    (void)installe;
 }

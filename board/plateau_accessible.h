@@ -41,10 +41,6 @@ public:
     bool unselectColumn(int colonne) override;
     void modelChange(QAccessibleTableModelChangeEvent* evenement) override;
 
-    // Makes Qt build these interfaces for the board and its labels; later
-    // calls do nothing.
-    static void installer();
-
 private:
     Quartelo4* plateau() const;
 };

@@ -4,12 +4,12 @@
 
 #include <algorithm>
 
+#include "fabrique_accessible.h"
 #include "fenetre.h"
 #include "fichiers_images.h"
 #include "joueur.h"
 #include "label.h"
 #include "ordinateur.h"
-#include "plateau_accessible.h"
 #include "textes_accessibles.h"
 
 namespace {
@@ -50,7 +50,7 @@ Quartelo4::Quartelo4(Fenetre* fenetreDeJeu, bool rougeOrdi, bool jauneOrdi)
       layoutGrille(nullptr)
 {
     // Before any accessible name is set: Qt may build the interfaces then.
-    PlateauAccessible::installer();
+    fabrique_accessible::installer();
 
     // A starting size only: the window's layout may stretch the board.
     resize(kTailleDepart, kTailleDepart);

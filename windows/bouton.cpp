@@ -1,11 +1,11 @@
 #include "bouton.h"
 
-#include "bouton_accessible.h"
+#include "fabrique_accessible.h"
 
 Bouton::Bouton(int numeroColonne, QWidget* parent)
     : QPushButton(QString::number(numeroColonne, 10), parent), numero(numeroColonne)
 {
-    BoutonAccessible::installer();
+    fabrique_accessible::installer();
 }
 
 // The column is played on the press of any mouse button. The press is not

@@ -6,17 +6,6 @@
 
 #include "bouton.h"
 
-namespace {
-
-QAccessibleInterface* fabriquer(const QString& nomDeClasse, QObject* objet)
-{
-    if (nomDeClasse == QLatin1String("Bouton"))
-        return new BoutonAccessible(static_cast<Bouton*>(objet));
-    return nullptr;
-}
-
-} // namespace
-
 BoutonAccessible::BoutonAccessible(Bouton* b) : QAccessibleWidget(b, QAccessible::Button)
 {
 }
@@ -51,13 +40,4 @@ void BoutonAccessible::doAction(const QString& action)
     }
     if (bouton()->isEnabled())
         QMetaObject::invokeMethod(bouton(), &Bouton::activer, Qt::QueuedConnection);
-}
-
-void BoutonAccessible::installer()
-{
-    static const bool installe = [] {
-        QAccessible::installFactory(&fabriquer);
-        return true;
-    }();
-    (void)installe;
 }

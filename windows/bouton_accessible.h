@@ -18,9 +18,6 @@ public:
     QStringList actionNames() const override;
     void doAction(const QString& action) override;
 
-    // Makes Qt build this interface for every Bouton; later calls do nothing.
-    static void installer();
-
 private:
     Bouton* bouton() const;
 };
