@@ -3,7 +3,6 @@
 
 #include "quartelo4.h"
 
-
 namespace {
 
 struct Direction {
