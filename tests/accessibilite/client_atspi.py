@@ -8,8 +8,9 @@
 # every move it reads the 42 cell names through the board's table, the
 # header names and the status line and compares them with the moves played;
 # at the end it reads the end box, closes it by its button's action, checks
-# the four winning cells and quits through "Quitter". It also counts the name-change events the game
-# sends. Needs an X display and the AT-SPI bus (see session_atspi.sh).
+# the four winning cells and quits through "Quitter". It also checks that
+# the game sent name-change and description-change events over the bus.
+# Needs an X display and the AT-SPI bus (see session_atspi.sh).
 #
 #   client_atspi.py <quartelo4 executable> <folder holding images/>
 
@@ -168,7 +169,8 @@ def principal(programme, dossier):
         except GLib.Error:
             pass
 
-    pyatspi.Registry.registerEventListener(noter, "object:property-change:accessible-name")
+    pyatspi.Registry.registerEventListener(noter, "object:property-change:accessible-name",
+                                           "object:property-change:accessible-description")
     try:
         app = attendre(lambda: application(processus), message="the game on the AT-SPI bus")
 
@@ -260,14 +262,19 @@ def principal(programme, dossier):
                  "a name-change event for the status line")
         attendre(lambda: any(n.endswith("à jouer") for _, n, _ in evenements), True,
                  "a name-change event for the cursor")
-        print("name-change events received:", len(evenements))
+        attendre(lambda: any(t.endswith("accessible-description") and r == pyatspi.ROLE_TABLE
+                             for t, _, r in evenements), True, "a description-change event for the board")
+        verifier(plateau.description == "colonne 5, rangée 1 : pion rouge gagnant",
+                 "board description %r" % plateau.description)
+        print("name and description change events received:", len(evenements))
 
         presser(unique(jeu, pyatspi.ROLE_PUSH_BUTTON, "Quitter"))
         statut = processus.wait(timeout=DELAI)
         verifier(statut == 0, "the game exited with status %d" % statut)
         print("the game quit with status 0")
     finally:
-        pyatspi.Registry.deregisterEventListener(noter, "object:property-change:accessible-name")
+        pyatspi.Registry.deregisterEventListener(noter, "object:property-change:accessible-name",
+                                                 "object:property-change:accessible-description")
         if processus.poll() is None:
             processus.kill()
             processus.wait()

@@ -5,7 +5,8 @@
 // cells' interfaces built), the mouse and the keys act on the column buttons
 // and on the board exactly as without one: a press of any button plays, a
 // release plays nothing, a double click plays twice, a button never looks
-// pressed, and a focused column button does not play on Space.
+// pressed, and a focused column button does not play on Space while Return
+// still plays the cursor's column.
 
 #include <QAccessible>
 #include <QtTest>
@@ -98,6 +99,12 @@ private slots:
         QTest::qWait(250);
         QCOMPARE(nombreDeJetons(partie.plateau), 0);
         QCOMPARE(texteSituation(&partie.fenetre), texteTour("rouge"));
+
+        // Return is not the button's: it goes on to the window, which plays
+        // the column under the cursor (column 0), not the button's.
+        six->setFocus(Qt::TabFocusReason);
+        QTest::keyClick(six, Qt::Key_Return);
+        QCOMPARE(grilleVue(partie.plateau), apresCoups({0}));
     }
 
     void caseDuPlateau()
