@@ -3,9 +3,6 @@
 
 #include "quartelo4.h"
 
-#include "fichiers_images.h"
-#include "label.h"
-
 namespace {
 
 struct Direction {
@@ -41,10 +38,8 @@ bool Quartelo4::verifierFin()
                                       valeur(ligne + 2 * d.dLigne, colonne + 2 * d.dColonne),
                                       valeur(ligne + 3 * d.dLigne, colonne + 3 * d.dColonne)))
                     continue;
-                // Board row r is shown by label row r + 1.
                 for (int k = 0; k < 4; ++k)
-                    labels[ligne + k * d.dLigne + 1][colonne + k * d.dColonne]->setPixmap(
-                        fichiers_images::pionGagnant(v));
+                    montrerCase(ligne + k * d.dLigne, colonne + k * d.dColonne, v, true);
                 gagnant = v;
                 joueurCourant = 0;
                 return true;

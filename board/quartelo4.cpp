@@ -4,11 +4,13 @@
 
 #include <algorithm>
 
+#include "fabrique_accessible.h"
 #include "fenetre.h"
 #include "fichiers_images.h"
 #include "joueur.h"
 #include "label.h"
 #include "ordinateur.h"
+#include "textes_accessibles.h"
 
 namespace {
 
@@ -47,6 +49,9 @@ Quartelo4::Quartelo4(Fenetre* fenetreDeJeu, bool rougeOrdi, bool jauneOrdi)
       labels{},
       layoutGrille(nullptr)
 {
+    // Before any accessible name is set: Qt may build the interfaces then.
+    fabrique_accessible::installer();
+
     // A starting size only: the window's layout may stretch the board.
     resize(kTailleDepart, kTailleDepart);
 
@@ -58,19 +63,24 @@ Quartelo4::Quartelo4(Fenetre* fenetreDeJeu, bool rougeOrdi, bool jauneOrdi)
     layoutGrille->setVerticalSpacing(0);
 
     // Every label of a column, its header included, reports that column.
-    auto ajouterLabel = [this](int ligne, int colonne, const QPixmap& image) {
+    auto ajouterLabel = [this](int ligne, int colonne) {
         Label* label = new Label(colonne, QString());
-        label->setPixmap(image);
         connect(label, &Label::clicked, this, &Quartelo4::clicSurLabel);
         connect(label, &Label::moved, this, &Quartelo4::moveSurLabel);
         layoutGrille->addWidget(label, ligne, colonne);
         labels[ligne][colonne] = label;
     };
-    for (int colonne = 0; colonne < kColonnes; ++colonne)
-        ajouterLabel(0, colonne, fichiers_images::enTete(colonne));
-    for (int ligne = 1; ligne <= kLignes; ++ligne)
-        for (int colonne = 0; colonne < kColonnes; ++colonne)
-            ajouterLabel(ligne, colonne, fichiers_images::caseVide());
+    for (int colonne = 0; colonne < kColonnes; ++colonne) {
+        ajouterLabel(0, colonne);
+        montrerEnTete(colonne, 0);
+    }
+    for (int ligne = 0; ligne < kLignes; ++ligne) {
+        for (int colonne = 0; colonne < kColonnes; ++colonne) {
+            ajouterLabel(ligne + 1, colonne);
+            montrerCase(ligne, colonne, 0, false);
+        }
+    }
+    setAccessibleName(textes_accessibles::plateau());
 
     selectionnerColonne(0);
     setLayout(layoutGrille);
@@ -172,12 +182,8 @@ void Quartelo4::selectionnerColonne(int colonne)
     if (static_cast<unsigned>(colonne) > static_cast<unsigned>(kColonnes - 1))
         return;
     colonneSelectionnee = colonne;
-    for (int i = 0; i < kColonnes; ++i) {
-        if (i == colonne && (joueurCourant == 1 || joueurCourant == 2))
-            labels[0][i]->setPixmap(fichiers_images::curseur(joueurCourant));
-        else
-            labels[0][i]->setPixmap(fichiers_images::enTete(i));
-    }
+    for (int i = 0; i < kColonnes; ++i)
+        montrerEnTete(i, i == colonne ? joueurCourant : 0);
 }
 
 // Plays a column 0 to 6 for the side to move, or, given a negative column,
@@ -202,7 +208,7 @@ bool Quartelo4::jouerColonne(int colonne)
 
     // No cursor while the token falls.
     for (int i = 0; i < kColonnes; ++i)
-        labels[0][i]->setPixmap(fichiers_images::enTete(i));
+        montrerEnTete(i, 0);
 
     // The fall, drawn row by row down to the first occupied cell.
     int arrivee = -1;
@@ -210,8 +216,8 @@ bool Quartelo4::jouerColonne(int colonne)
         if (grille[indiceCase(ligne, colonne)] != 0)
             break;
         if (ligne > 0)
-            labels[ligne][colonne]->setPixmap(fichiers_images::caseVide());
-        labels[ligne + 1][colonne]->setPixmap(fichiers_images::pionJoue(joueurCourant));
+            montrerCase(ligne - 1, colonne, 0, false);
+        montrerCase(ligne, colonne, joueurCourant, false);
         repaint();
         arrivee = ligne;
     }
@@ -226,11 +232,14 @@ bool Quartelo4::jouerColonne(int colonne)
     joueurCourant = adversaire(joueurCourant);
     selectionnerColonne(0);
 
-    if (verifierFin()) {
-        labels[0][0]->setPixmap(fichiers_images::enTete(0));
-        if (fenetre != nullptr)
-            fenetre->afficherFinDePartie();
-    }
+    const bool fin = verifierFin();
+    if (fin)
+        montrerEnTete(0, 0);
+    // What a screen reader announces for the board: the cell the token
+    // landed in, « gagnant » included when it completed the line.
+    setAccessibleDescription(labels[arrivee + 1][colonne]->accessibleName());
+    if (fin && fenetre != nullptr)
+        fenetre->afficherFinDePartie();
     return true;
 }
 
@@ -243,13 +252,14 @@ void Quartelo4::nouvellePartie(bool rougeOrdi, bool jauneOrdi)
     for (int ligne = 0; ligne < kLignes; ++ligne) {
         for (int colonne = 0; colonne < kColonnes; ++colonne) {
             grille[indiceCase(ligne, colonne)] = 0;
-            labels[ligne + 1][colonne]->setPixmap(fichiers_images::caseVide());
+            montrerCase(ligne, colonne, 0, false);
         }
     }
 
     joueurCourant = gagnant == 1 ? 2 : 1;
     gagnant = 0;
     selectionnerColonne(0);
+    setAccessibleDescription(QString());
 }
 
 // A click plays its column while the game runs, and starts a new game once it is over.
@@ -268,4 +278,31 @@ void Quartelo4::moveSurLabel(int colonne)
 {
     if (sourisActive && joueurCourant != 0)
         selectionnerColonne(colonne);
+}
+
+void Quartelo4::montrerCase(int ligneDuPlateau, int colonne, int joueur, bool gagnantDeLaLigne)
+{
+    Label* label = labels[ligneDuPlateau + 1][colonne];
+    if (joueur == 0)
+        label->setPixmap(fichiers_images::caseVide());
+    else if (gagnantDeLaLigne)
+        label->setPixmap(fichiers_images::pionGagnant(joueur));
+    else
+        label->setPixmap(fichiers_images::pionJoue(joueur));
+    const QString nom = textes_accessibles::caseDuPlateau(colonne, ligneDuPlateau, joueur, gagnantDeLaLigne);
+    // Only a real change is sent to the screen reader.
+    if (label->accessibleName() != nom)
+        label->setAccessibleName(nom);
+}
+
+// Without a side to move (0) the column's own header picture is shown.
+void Quartelo4::montrerEnTete(int colonne, int joueurDuCurseur)
+{
+    Label* label = labels[0][colonne];
+    const bool curseur = joueurDuCurseur == 1 || joueurDuCurseur == 2;
+    label->setPixmap(curseur ? fichiers_images::curseur(joueurDuCurseur) : fichiers_images::enTete(colonne));
+    const QString nom = curseur ? textes_accessibles::enTeteAvecCurseur(colonne, joueurDuCurseur)
+                                : textes_accessibles::enTete(colonne);
+    if (label->accessibleName() != nom)
+        label->setAccessibleName(nom);
 }

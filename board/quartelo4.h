@@ -55,6 +55,11 @@ public slots:
     void moveSurLabel(int colonne);
 
 private:
+    // Every picture of a cell is shown with the name a screen reader reads
+    // for it, so that the names follow the pictures step by step.
+    void montrerCase(int ligneDuPlateau, int colonne, int joueur, bool gagnant);
+    void montrerEnTete(int colonne, int joueurDuCurseur);
+
     Joueur* joueurRouge;
     Joueur* joueurJaune;
     Fenetre* fenetre;

@@ -16,6 +16,9 @@ paquets=(
   # The desktop fonts and the platform theme the appearance tests lay the
   # windows out with.
   qt6ct fonts-cantarell fonts-noto-core fonts-liberation2
+  # The screen-reader tests: a display, a session bus, the accessibility bus
+  # and an AT-SPI client.
+  xvfb dbus-x11 dbus-bin at-spi2-core python3-pyatspi python3-gi
 )
 
 manquants=()

@@ -10,6 +10,10 @@ class Bouton : public QPushButton {
 public:
     explicit Bouton(int numero, QWidget* parent = nullptr);
 
+    // Plays the column as a press does. Assistive technologies reach it
+    // through the button's accessible Press action; no key or mouse input does.
+    void activer();
+
 signals:
     void clicked(int numero);
 

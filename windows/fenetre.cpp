@@ -21,11 +21,15 @@ namespace {
 
 constexpr Qt::Alignment kEnHautAuCentre = Qt::AlignHCenter | Qt::AlignTop;
 
-// A group box that takes the given layout, which adopts its widgets.
+// A group box that takes the given layout, which adopts its widgets, named
+// by its title for screen readers.
 QGroupBox* grouper(const QString& titre, QLayout* contenu)
 {
     QGroupBox* groupe = new QGroupBox(titre);
     groupe->setLayout(contenu);
+    // Read by its own title: a group box inside another one would otherwise
+    // be read with the outer box's title.
+    groupe->setAccessibleName(titre);
     return groupe;
 }
 

@@ -19,6 +19,8 @@ constexpr Qt::Alignment kEnHautAuCentre = Qt::AlignTop | Qt::AlignHCenter;
 
 } // namespace
 
+// Every group box is given its own title as its accessible name: a box inside
+// another one would otherwise be read with the outer box's title.
 FenetreDebut::FenetreDebut(Fenetre* fenetreDeJeu)
     : QWidget(nullptr), fenetre(fenetreDeJeu)
 {
@@ -30,6 +32,7 @@ FenetreDebut::FenetreDebut(Fenetre* fenetreDeJeu)
     layoutSouris->setAlignment(kEnHautAuCentre);
     layoutSouris->addWidget(souris);
     QGroupBox* groupeSouris = new QGroupBox(QStringLiteral("Souris"));
+    groupeSouris->setAccessibleName(groupeSouris->title());
     groupeSouris->setLayout(layoutSouris);
     groupeSouris->setAlignment(Qt::AlignTop);
     groupeSouris->setToolTip(QStringLiteral("Activer/désactiver la souris"));
@@ -42,6 +45,7 @@ FenetreDebut::FenetreDebut(Fenetre* fenetreDeJeu)
     layoutDifficulte->setAlignment(kEnHautAuCentre);
     layoutDifficulte->addWidget(difficulte);
     QGroupBox* groupeDifficulte = new QGroupBox(QStringLiteral("Difficulté"));
+    groupeDifficulte->setAccessibleName(groupeDifficulte->title());
     groupeDifficulte->setLayout(layoutDifficulte);
     groupeDifficulte->setAlignment(Qt::AlignTop);
     groupeDifficulte->setToolTip(QStringLiteral("Influe \"l'intelligence\" du programme"));
@@ -54,6 +58,7 @@ FenetreDebut::FenetreDebut(Fenetre* fenetreDeJeu)
     layoutRouge->addWidget(rougeOrdi);
     layoutRouge->addWidget(rougeHumain);
     QGroupBox* joueurRouge = new QGroupBox(QStringLiteral("Joueur rouge"));
+    joueurRouge->setAccessibleName(joueurRouge->title());
     joueurRouge->setLayout(layoutRouge);
     joueurRouge->setToolTip(QStringLiteral("Le joueur rouge est un ordi ?"));
 
@@ -64,6 +69,7 @@ FenetreDebut::FenetreDebut(Fenetre* fenetreDeJeu)
     layoutJaune->addWidget(jauneOrdi);
     layoutJaune->addWidget(jauneHumain);
     QGroupBox* joueurJaune = new QGroupBox(QStringLiteral("Joueur jaune"));
+    joueurJaune->setAccessibleName(joueurJaune->title());
     joueurJaune->setLayout(layoutJaune);
     joueurJaune->setToolTip(QStringLiteral("Le joueur jaune est un ordi ?"));
 
@@ -79,6 +85,7 @@ FenetreDebut::FenetreDebut(Fenetre* fenetreDeJeu)
     layoutOptions->addLayout(ligneReglages);
     layoutOptions->addLayout(ligneJoueurs);
     QGroupBox* options = new QGroupBox(QStringLiteral("Options"));
+    options->setAccessibleName(options->title());
     options->setLayout(layoutOptions);
     options->setAlignment(kEnHautAuCentre);
 
