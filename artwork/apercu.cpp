@@ -1,3 +1,6 @@
+// SPDX-FileCopyrightText: 2026 Quartelo 4 contributors
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 // Lays the pictures of an images folder out as the game shows them, to look
 // at the artwork without running the game: a game in progress with the
 // cursor, a won game with its winning line, and the icon.

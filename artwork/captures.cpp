@@ -1,3 +1,6 @@
+// SPDX-FileCopyrightText: 2026 Quartelo 4 contributors
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 // Screenshots of the real windows, drawn offscreen, for the documentation:
 // the start window, a game in progress with the cursor over a column, a won
 // game with its winning line, a drawn game and the end-of-game message.

@@ -1,3 +1,6 @@
+// SPDX-FileCopyrightText: 2026 Quartelo 4 contributors
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 // Draws every picture of the game and writes them out: the fifteen files of
 // the images folder and the icons of the desktop entry.
 //

@@ -1,3 +1,6 @@
+// SPDX-FileCopyrightText: 2026 Quartelo 4 contributors
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 // quartelo4_analyse: the computer player's analysis of positions read from
 // the standard input, without the pause that the game makes.
 

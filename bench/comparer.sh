@@ -1,4 +1,7 @@
 #!/usr/bin/env bash
+# SPDX-FileCopyrightText: 2026 Quartelo 4 contributors
+# SPDX-License-Identifier: GPL-3.0-or-later
+#
 # Times the plain search (BM_Reference) and the game's search (BM_Jeu, the
 # fast one) side by side in one run of quartelo4_bench, on the empty board and
 # the corpus at depths 8, 10 and 12, and prints the table with the ratios.

@@ -1,3 +1,6 @@
+// SPDX-FileCopyrightText: 2026 Quartelo 4 contributors
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 // quartelo4_generer_corpus: writes the benchmark corpus (bench/corpus.txt) on
 // the standard output. The positions come from random games, red first,
 // stopped after 10 to 20 tokens, none of them already won. The generator is

@@ -1,3 +1,6 @@
+// SPDX-FileCopyrightText: 2026 Quartelo 4 contributors
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 // quartelo4_bench: time of the computer player's search, without its pause,
 // at the game's depths 8, 10 and 12, from the empty board and from each
 // position of bench/corpus.txt.

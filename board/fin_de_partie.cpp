@@ -1,3 +1,6 @@
+// SPDX-FileCopyrightText: 2026 Quartelo 4 contributors
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 // End-of-game detection: a line of four of one colour wins, a full board
 // without one is a draw.
 

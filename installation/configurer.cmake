@@ -1,3 +1,6 @@
+# SPDX-FileCopyrightText: 2026 Quartelo 4 contributors
+# SPDX-License-Identifier: GPL-3.0-or-later
+
 # Run by `cmake --install` (and so by CPack): lays out the launcher, the
 # desktop entry, the pictures, the man pages and, in the Debian layout, the
 # Debian changelog, in the folders of this installation. The prefix is the

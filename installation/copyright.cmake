@@ -1,3 +1,6 @@
+# SPDX-FileCopyrightText: 2026 Quartelo 4 contributors
+# SPDX-License-Identifier: GPL-3.0-or-later
+
 # The copyright file of the Debian package, in Debian's machine-readable
 # format, written from the same facts as the REUSE information of the
 # source tree: every file is GPL-3.0-or-later by its header, the metainfo

@@ -1,3 +1,6 @@
+// SPDX-FileCopyrightText: 2026 Quartelo 4 contributors
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 // The computer's move as the game makes it: the search, then the pause.
 
 #include "ordinateur.h"

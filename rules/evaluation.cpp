@@ -1,3 +1,6 @@
+// SPDX-FileCopyrightText: 2026 Quartelo 4 contributors
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 // The grading that the game uses: the bit-set grading, which gives the same
 // grades as the plain one on every board whose cells hold 0, 1 or 2. Other
 // boards and player numbers go to the plain grading.

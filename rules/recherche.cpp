@@ -1,3 +1,6 @@
+// SPDX-FileCopyrightText: 2026 Quartelo 4 contributors
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 // The search that the game uses: the fast search, which finds the same values,
 // columns and numbers of calls as the plain one (see recherche_rapide.h).
 

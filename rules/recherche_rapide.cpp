@@ -1,3 +1,6 @@
+// SPDX-FileCopyrightText: 2026 Quartelo 4 contributors
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 // The fast search. See recherche_rapide.h for what it keeps identical and why.
 
 #include "recherche_rapide.h"

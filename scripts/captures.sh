@@ -1,4 +1,7 @@
 #!/usr/bin/env bash
+# SPDX-FileCopyrightText: 2026 Quartelo 4 contributors
+# SPDX-License-Identifier: GPL-3.0-or-later
+#
 # Builds the game and renders screenshots of its windows offscreen into
 # docs/captures/: the start window, a game in progress with the cursor over a
 # column, a won game with its winning line, a drawn game and the end message.

@@ -1,4 +1,7 @@
 #!/usr/bin/env bash
+# SPDX-FileCopyrightText: 2026 Quartelo 4 contributors
+# SPDX-License-Identifier: GPL-3.0-or-later
+#
 # Installs the Debian packages that building, playing and testing need,
 # only those that are missing. Needs root (or sudo) when something is missing.
 set -euo pipefail

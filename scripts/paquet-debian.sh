@@ -1,4 +1,7 @@
 #!/usr/bin/env bash
+# SPDX-FileCopyrightText: 2026 Quartelo 4 contributors
+# SPDX-License-Identifier: GPL-3.0-or-later
+#
 # Builds the game and its Debian package, then shows the package's control
 # fields and contents, and what lintian says of it (no error and no warning
 # is the rule; tests/installation/verifier_paquet.sh holds it to that).

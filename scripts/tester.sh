@@ -1,4 +1,7 @@
 #!/usr/bin/env bash
+# SPDX-FileCopyrightText: 2026 Quartelo 4 contributors
+# SPDX-License-Identifier: GPL-3.0-or-later
+#
 # Builds everything in a fresh folder and runs the whole test suite. Then
 # builds a second fresh folder with the sanitizers (AddressSanitizer with its
 # leak checker, UndefinedBehaviorSanitizer stopping at the first fault) and

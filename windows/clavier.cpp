@@ -1,3 +1,6 @@
+// SPDX-FileCopyrightText: 2026 Quartelo 4 contributors
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 // Keyboard play of the game window. The board widget keeps the focus and
 // handles no keys, so the keys typed on it come here.
 

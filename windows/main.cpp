@@ -1,3 +1,6 @@
+// SPDX-FileCopyrightText: 2026 Quartelo 4 contributors
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 // Quartelo 4: four in a row for two sides, each played by a person or by the computer.
 
 #include <QApplication>

@@ -1,3 +1,6 @@
+// SPDX-FileCopyrightText: 2026 Quartelo 4 contributors
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 // The two windows as the program shows them, with its own style and font:
 // every control gets at least the room it asks for, nothing leaves its box or
 // its window, and the board's pictures touch one another.

@@ -1,3 +1,6 @@
+// SPDX-FileCopyrightText: 2026 Quartelo 4 contributors
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 // Keyboard play of the game window: every key of its table, in play and once
 // the game is over, typed to the widget that has the focus.
 

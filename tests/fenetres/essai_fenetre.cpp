@@ -1,3 +1,6 @@
+// SPDX-FileCopyrightText: 2026 Quartelo 4 contributors
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 // The game window: its construction, options, column buttons, status line,
 // new games, the computer's moves and quitting.
 

@@ -1,3 +1,6 @@
+// SPDX-FileCopyrightText: 2026 Quartelo 4 contributors
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 // The start window: its construction, and what "Nouvelle Partie" and
 // "Quitter" do, with the game window built as the program's entry builds it.
 

@@ -1,3 +1,6 @@
+// SPDX-FileCopyrightText: 2026 Quartelo 4 contributors
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 // The program started from a folder without "images": both windows open, a
 // whole game is played, the labels are blank and the messages unchanged.
 

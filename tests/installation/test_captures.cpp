@@ -1,3 +1,6 @@
+// SPDX-FileCopyrightText: 2026 Quartelo 4 contributors
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 // The screenshot program of the documentation still drives the real windows
 // to the end: every picture is written, at the windows' fixed sizes, and the
 // games it plays end as intended.

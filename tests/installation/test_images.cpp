@@ -1,3 +1,6 @@
+// SPDX-FileCopyrightText: 2026 Quartelo 4 contributors
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 // The pictures of images/ and of the desktop icons: drawn by the artwork
 // program and nothing else, readable, of the right size, found by the names
 // that the game uses, and telling the tokens apart without relying on hue.

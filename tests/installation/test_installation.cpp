@@ -1,3 +1,6 @@
+// SPDX-FileCopyrightText: 2026 Quartelo 4 contributors
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 // `cmake --install` into a temporary prefix: the tree it lays out, the
 // launcher and the desktop entry that name it, and the game started from
 // them, finding its pictures.

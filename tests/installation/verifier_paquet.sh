@@ -1,4 +1,7 @@
 #!/usr/bin/env bash
+# SPDX-FileCopyrightText: 2026 Quartelo 4 contributors
+# SPDX-License-Identifier: GPL-3.0-or-later
+#
 # Builds the Debian package from a build tree with CPack and checks it: its
 # control fields, its files, laid out as Debian lays out games, the folders
 # named by its launcher and desktop entry, its pictures, its desktop entry,

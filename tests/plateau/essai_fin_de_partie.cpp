@@ -1,3 +1,6 @@
+// SPDX-FileCopyrightText: 2026 Quartelo 4 contributors
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 // End of a game: which line is found and highlighted, the draw, the end-of-game
 // box and the status line, and who opens the next game.
 

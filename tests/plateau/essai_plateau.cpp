@@ -1,3 +1,6 @@
+// SPDX-FileCopyrightText: 2026 Quartelo 4 contributors
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 // The board widget: its cells, the fall of a token, turns, the cursor and the
 // mouse, driven through the real game window.
 

@@ -1,3 +1,6 @@
+// SPDX-FileCopyrightText: 2026 Quartelo 4 contributors
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 // The bit-set board: neighbour shifts, supports, lines of four, moves and
 // the key of the node table, each against a cell-by-cell reading.
 

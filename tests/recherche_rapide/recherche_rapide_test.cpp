@@ -1,3 +1,6 @@
+// SPDX-FileCopyrightText: 2026 Quartelo 4 contributors
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 // The game's search against the plain one: the same chosen column, the same
 // seven root values and playable flags, the same number of alphaBeta calls,
 // and the board given back untouched.

@@ -1,3 +1,6 @@
+// SPDX-FileCopyrightText: 2026 Quartelo 4 contributors
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 // quartelo4_verifier: compares the game's search with the plain one on a
 // large number of random positions and says how long it took.
 //

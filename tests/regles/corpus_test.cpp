@@ -1,3 +1,6 @@
+// SPDX-FileCopyrightText: 2026 Quartelo 4 contributors
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 // The benchmark corpus: midgame positions of 10 to 20 tokens reached by
 // alternating play, red first, nobody having won, the right side to move.
 

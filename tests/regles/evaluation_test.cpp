@@ -1,3 +1,6 @@
+// SPDX-FileCopyrightText: 2026 Quartelo 4 contributors
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 // Grades of a player and position scores, on boards worked out by hand from
 // the grading rules. Every case holds for the reference and for the game's
 // entry points.

@@ -1,3 +1,6 @@
+// SPDX-FileCopyrightText: 2026 Quartelo 4 contributors
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 // Many positions reached by alternating random play: the search leaves the
 // board as it was, always names a playable column, and its values agree with
 // a second, deliberately different, computation of the same search.

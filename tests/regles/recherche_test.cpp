@@ -1,3 +1,6 @@
+// SPDX-FileCopyrightText: 2026 Quartelo 4 contributors
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 // The search from known positions: chosen columns, values and numbers of
 // calls worked out from the search rules, the board left untouched, and the
 // 32-bit wrap near the end of a game.

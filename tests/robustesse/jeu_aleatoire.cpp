@@ -1,3 +1,6 @@
+// SPDX-FileCopyrightText: 2026 Quartelo 4 contributors
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 // Thousands of random user actions on the real windows: clicks, double
 // clicks and hovers on the board, column buttons pressed with any mouse
 // button, the keys of the game and others, Tab, the options, new games,

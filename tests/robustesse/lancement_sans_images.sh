@@ -1,4 +1,7 @@
 #!/usr/bin/env bash
+# SPDX-FileCopyrightText: 2026 Quartelo 4 contributors
+# SPDX-License-Identifier: GPL-3.0-or-later
+#
 # Starts the real program in a folder without images and in a read-only
 # folder, with HOME and the XDG folders pointed at a fresh temporary folder:
 # it must still be running a few seconds later, and no file may appear or

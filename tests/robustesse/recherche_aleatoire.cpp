@@ -1,3 +1,6 @@
+// SPDX-FileCopyrightText: 2026 Quartelo 4 contributors
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 // The computer player on random boards, from nearly empty ones to boards with
 // a single free cell, at every depth from 1 to 12. Nothing is compared with
 // an expected value: the run checks that every search leaves the board as it

@@ -1,3 +1,6 @@
+// SPDX-FileCopyrightText: 2026 Quartelo 4 contributors
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 // The game started in a folder without an images folder, and in a folder
 // made read-only: both windows open, games are played to their end through
 // random user actions, every label shows no picture, and nothing is written

@@ -1,3 +1,6 @@
+# SPDX-FileCopyrightText: 2026 Quartelo 4 contributors
+# SPDX-License-Identifier: GPL-3.0-or-later
+
 # Runs a program with a given standard input and checks its standard output
 # (exactly), its exit status and the line numbers named on its error output.
 #
