@@ -12,7 +12,9 @@
 //   gestes_essai.h          mouse gestures and the application's event loop
 //   surveillant_de_boites.h the end-of-game box closer
 //   plateau_texte.h         the board as text
+//   accessibles_essai.h     the game as a screen reader reads and plays it
 
+#include "accessibles_essai.h"
 #include "fenetres_essai.h"
 #include "gestes_essai.h"
 #include "images_essai.h"
