@@ -32,6 +32,7 @@
 #include "fenetre.h"
 #include "fenetre_debut.h"
 #include "label.h"
+#include "mesures_essai.h"
 #include "outils_essai.h"
 #include "quartelo4.h"
 #include "style_compact.h"
@@ -78,22 +79,6 @@ bool ecrireConfiguration(const QString& dossier, const Cas& cas, int points)
     return fichier.commit();
 }
 
-QString nom(const QWidget* widget)
-{
-    if (const auto* g = qobject_cast<const QGroupBox*>(widget))
-        return QStringLiteral("group box \"%1\"").arg(g->title());
-    if (const auto* b = qobject_cast<const QAbstractButton*>(widget))
-        return QStringLiteral("button \"%1\"").arg(b->text());
-    if (const auto* l = qobject_cast<const QLabel*>(widget))
-        return QStringLiteral("label \"%1\"").arg(l->text());
-    return QString::fromLatin1(widget->metaObject()->className());
-}
-
-QRect dansLaFenetre(const QWidget* widget)
-{
-    return QRect(widget->mapTo(widget->window(), QPoint(0, 0)), widget->size());
-}
-
 // The size a layout may not squeeze a control below.
 QSize minimum(const QWidget* widget)
 {
@@ -132,21 +117,6 @@ QSize texteVoulu(const QWidget* widget)
     return QSize();
 }
 
-// The controls and boxes of a window, the board's cells aside (they are
-// measured as a grid).
-QList<QWidget*> controles(const QWidget* fenetre)
-{
-    QList<QWidget*> resultat;
-    for (QWidget* w : fenetre->findChildren<QWidget*>()) {
-        if (qobject_cast<Label*>(w))
-            continue;
-        if (qobject_cast<QAbstractButton*>(w) || qobject_cast<QComboBox*>(w) || qobject_cast<QGroupBox*>(w)
-            || qobject_cast<QLabel*>(w) || qobject_cast<Quartelo4*>(w))
-            resultat.append(w);
-    }
-    return resultat;
-}
-
 struct Mesure {
     int controles = 0;
     QStringList ecrases;   // smaller than their minimum size
@@ -166,13 +136,6 @@ struct Mesure {
     QString defauts() const { return (ecrases + dehors + coupes).join(QStringLiteral("; ")); }
 };
 
-// The layout as the user sees it, once the event loop has run.
-void laisserDisposer(QWidget* fenetre)
-{
-    QTest::qWait(20);
-    QCoreApplication::sendPostedEvents(fenetre, QEvent::LayoutRequest);
-}
-
 Mesure mesurer(QWidget* fenetre)
 {
     laisserDisposer(fenetre);
@@ -182,13 +145,13 @@ Mesure mesurer(QWidget* fenetre)
         ++m.controles;
         const QSize voulu = minimum(w);
         if (w->width() < voulu.width() || w->height() < voulu.height())
-            m.ecrases << QStringLiteral("%1 is %2x%3 but needs %4x%5").arg(nom(w)).arg(w->width())
+            m.ecrases << QStringLiteral("%1 is %2x%3 but needs %4x%5").arg(nomDuWidget(w)).arg(w->width())
                              .arg(w->height()).arg(voulu.width()).arg(voulu.height());
         if (!cadre.contains(dansLaFenetre(w)))
-            m.dehors << nom(w) + QStringLiteral(" leaves the window");
+            m.dehors << nomDuWidget(w) + QStringLiteral(" leaves the window");
         const QSize texte = texteVoulu(w);
         if (texte.isValid() && (texte.width() > w->width() || texte.height() > w->height()))
-            m.coupes << QStringLiteral("text of %1 is %2x%3 in %4x%5").arg(nom(w)).arg(texte.width())
+            m.coupes << QStringLiteral("text of %1 is %2x%3 in %4x%5").arg(nomDuWidget(w)).arg(texte.width())
                             .arg(texte.height()).arg(w->width()).arg(w->height());
     }
     // The status line's text within the label's own room.
@@ -337,8 +300,8 @@ void EssaiPolices::finDePartieEntiere()
     laisserDisposer(&fenetre);
     QMap<QString, QRect> auDebut;
     for (QWidget* w : controles(&fenetre))
-        auDebut.insert(nom(w), dansLaFenetre(w));
-    auDebut.remove(nom(situation(&fenetre)));
+        auDebut.insert(nomDuWidget(w), dansLaFenetre(w));
+    auDebut.remove(nomDuWidget(situation(&fenetre)));
     jouerAuClic(fenetre.getPlateau(), {0, 1, 0, 1, 0, 1, 2, 1});
     QCOMPARE(boites.boites.size(), 1);
     QCOMPARE(texteSituation(&fenetre), texteVainqueur(QStringLiteral("jaune")));
@@ -346,8 +309,8 @@ void EssaiPolices::finDePartieEntiere()
     QCOMPARE(m.defauts(), QString());
     QMap<QString, QRect> aLaFin;
     for (QWidget* w : controles(&fenetre))
-        aLaFin.insert(nom(w), dansLaFenetre(w));
-    aLaFin.remove(nom(situation(&fenetre)));
+        aLaFin.insert(nomDuWidget(w), dansLaFenetre(w));
+    aLaFin.remove(nomDuWidget(situation(&fenetre)));
     QCOMPARE(aLaFin, auDebut);
 }
 
@@ -436,10 +399,10 @@ QString texteIllisible()
         const QRect titre = groupe->style()->subControlRect(QStyle::CC_GroupBox, &option,
                                                              QStyle::SC_GroupBoxLabel, groupe);
         if (titre.isEmpty())
-            return nom(groupe) + QStringLiteral(": no title");
+            return nomDuWidget(groupe) + QStringLiteral(": no title");
         const double ratio = contrasteDessine(groupe, titre);
         if (ratio < 4.5)
-            return nom(groupe) + QStringLiteral(": %1").arg(ratio);
+            return nomDuWidget(groupe) + QStringLiteral(": %1").arg(ratio);
     }
     return QString();
 }
