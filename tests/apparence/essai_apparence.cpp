@@ -24,8 +24,6 @@
 
 namespace {
 
-constexpr int kCote = 90;  // the side of every picture of the board
-
 // Empty when every control of the window has the room it asks for and lies
 // within its parent; otherwise the first fault found.
 QString defautDeDisposition(QWidget* fenetre)
@@ -69,14 +67,14 @@ QString defautDuPlateau(Fenetre& fenetre)
     const QRect origine = essai::dansLaFenetre(plateau->getLabel(0, 0));
     for (int ligne = 0; ligne < 7; ++ligne)
         for (int colonne = 0; colonne < 7; ++colonne) {
-            const QRect attendu(origine.x() + colonne * kCote, origine.y() + ligne * kCote, kCote, kCote);
+            const QRect attendu = essai::placeDeCase(plateau, ligne, colonne);
             const QRect reel = essai::dansLaFenetre(plateau->getLabel(ligne, colonne));
             if (reel != attendu)
                 return QStringLiteral("cell (%1, %2) is at %3,%4 %5x%6, expected %7,%8 %9x%9")
                     .arg(ligne).arg(colonne).arg(reel.x()).arg(reel.y()).arg(reel.width())
-                    .arg(reel.height()).arg(attendu.x()).arg(attendu.y()).arg(kCote);
+                    .arg(reel.height()).arg(attendu.x()).arg(attendu.y()).arg(essai::kCoteCase);
         }
-    if (!fenetre.rect().contains(QRect(origine.topLeft(), QSize(7 * kCote, 7 * kCote))))
+    if (!fenetre.rect().contains(QRect(origine.topLeft(), QSize(7 * essai::kCoteCase, 7 * essai::kCoteCase))))
         return QStringLiteral("the board leaves the window");
     return QString();
 }

@@ -34,16 +34,13 @@
 #include "label.h"
 #include "mesures_essai.h"
 #include "outils_essai.h"
+#include "parties_essai.h"
 #include "quartelo4.h"
 #include "style_compact.h"
 
 using namespace essai;
 
 namespace {
-
-// The side of a cell of the board: the game's pictures are 90 pixels wide,
-// and a board without pictures keeps 630 by 630 pixels for its 7 by 7 cells.
-constexpr int kCote = 90;
 
 struct Cas {
     QString famille = QStringLiteral("DejaVu Sans");
@@ -165,11 +162,10 @@ Mesure mesurer(QWidget* fenetre)
     if (auto* jeu = qobject_cast<Fenetre*>(fenetre)) {
         Quartelo4* plateau = jeu->getPlateau();
         m.plateau = QStringLiteral("%1x%2").arg(plateau->width()).arg(plateau->height());
-        const QPoint origine = dansLaFenetre(plateau->getLabel(0, 0)).topLeft();
         for (int ligne = 0; ligne < 7; ++ligne)
             for (int colonne = 0; colonne < 7; ++colonne) {
                 const Label* cellule = plateau->getLabel(ligne, colonne);
-                const QRect attendu(origine + QPoint(colonne * kCote, ligne * kCote), QSize(kCote, kCote));
+                const QRect attendu = placeDeCase(plateau, ligne, colonne);
                 const bool enPlace = dansLaFenetre(cellule) == attendu && cadre.contains(attendu);
                 const QSize image = cellule->pixmap().size();
                 if (enPlace && cellule->contentsRect().width() >= image.width()
@@ -255,7 +251,7 @@ void EssaiPolices::initTestCase()
     if (gCas.sansImages)
         QVERIFY(!QDir(QStringLiteral("images")).exists());
     else
-        QVERIFY(QFileInfo::exists(QStringLiteral("images/emplacement_pour_pion.bmp")));
+        QVERIFY(QFileInfo::exists(cheminImage('.')));
 }
 
 void EssaiPolices::fenetreDebut()
@@ -286,7 +282,7 @@ void EssaiPolices::fenetreDeJeu()
     QCOMPARE(m.defauts(), QString());
     QCOMPARE(policeDeLaFenetre(&fenetre), QString());
     QCOMPARE(fenetre.getPlateau()->size(), fenetre.getPlateau()->sizeHint());
-    QVERIFY(fenetre.getPlateau()->width() >= 7 * kCote && fenetre.getPlateau()->height() >= 7 * kCote);
+    QVERIFY(fenetre.getPlateau()->width() >= 7 * kCoteCase && fenetre.getPlateau()->height() >= 7 * kCoteCase);
     QCOMPARE(m.imagesEntieres, 49);
 }
 
@@ -302,7 +298,7 @@ void EssaiPolices::finDePartieEntiere()
     for (QWidget* w : controles(&fenetre))
         auDebut.insert(nomDuWidget(w), dansLaFenetre(w));
     auDebut.remove(nomDuWidget(situation(&fenetre)));
-    jouerAuClic(fenetre.getPlateau(), {0, 1, 0, 1, 0, 1, 2, 1});
+    jouerAuClic(fenetre.getPlateau(), kJauneGagne);
     QCOMPARE(boites.boites.size(), 1);
     QCOMPARE(texteSituation(&fenetre), texteVainqueur(QStringLiteral("jaune")));
     const Mesure m = mesurer(&fenetre);
@@ -356,12 +352,12 @@ void EssaiPolices::caseVideCliquee()
     QCOMPARE(plateau->getLabel(4, 2)->pixmap().isNull(), gCas.sansImages);
     const QPoint origine = dansLaFenetre(plateau->getLabel(0, 0)).topLeft();
     // Pointing at column 5, then clicking the cell of row 4, column 2.
-    const QPoint survol = origine + QPoint(5 * kCote + kCote / 2, 2 * kCote + kCote / 2);
+    const QPoint survol = origine + QPoint(5 * kCoteCase + kCoteCase / 2, 2 * kCoteCase + kCoteCase / 2);
     auto* survolee = qobject_cast<Label*>(fenetre.childAt(survol));
     QCOMPARE(survolee, plateau->getLabel(2, 5));
     QTest::mouseMove(survolee, survolee->mapFrom(&fenetre, survol));
     QCOMPARE(plateau->getColonneSelectionnee(), 5);
-    const QPoint clic = origine + QPoint(2 * kCote + kCote / 2, 4 * kCote + kCote / 2);
+    const QPoint clic = origine + QPoint(2 * kCoteCase + kCoteCase / 2, 4 * kCoteCase + kCoteCase / 2);
     auto* cible = qobject_cast<Label*>(fenetre.childAt(clic));
     QCOMPARE(cible, plateau->getLabel(4, 2));
     QTest::mouseClick(cible, Qt::LeftButton, Qt::NoModifier, cible->mapFrom(&fenetre, clic));

@@ -33,6 +33,12 @@ QRect dansLaFenetre(const QWidget* widget)
     return QRect(widget->mapTo(widget->window(), QPoint(0, 0)), widget->size());
 }
 
+QRect placeDeCase(const Quartelo4* plateau, int ligne, int colonne)
+{
+    const QPoint origine = dansLaFenetre(plateau->getLabel(0, 0)).topLeft();
+    return QRect(origine + QPoint(colonne * kCoteCase, ligne * kCoteCase), QSize(kCoteCase, kCoteCase));
+}
+
 QList<QWidget*> controles(const QWidget* fenetre)
 {
     QList<QWidget*> resultat;
