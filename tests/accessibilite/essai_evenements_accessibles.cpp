@@ -11,15 +11,14 @@
 
 #include <vector>
 
+#include "accessibles_essai.h"
 #include "label.h"
-#include "lecture_accessible.h"
 #include "ordinateur.h"
 #include "outils_essai.h"
 #include "partie_essai.h"
 #include "quartelo4.h"
 
 using namespace essai;
-using namespace accessible;
 
 namespace {
 
@@ -74,7 +73,7 @@ private slots:
         evenements.clear();
         jouerParAction(&partie.fenetre, {4});
         Quartelo4* plateau = partie.plateau;
-        // The token passed rows 6 to 2 and stays in rangée 1.
+        // The token passed rows 6 to 2 (counted from the bottom) and stays in row 1.
         for (int l = 1; l <= 5; ++l)
             QCOMPARE(nombreDEvenements(QAccessible::NameChanged, plateau->getLabel(l, 4)), 2);
         QCOMPARE(nombreDEvenements(QAccessible::NameChanged, plateau->getLabel(6, 4)), 1);

@@ -14,10 +14,10 @@
 
 #include <vector>
 
+#include "accessibles_essai.h"
 #include "fenetre.h"
 #include "fenetre_debut.h"
 #include "label.h"
-#include "lecture_accessible.h"
 #include "ordinateur.h"
 #include "outils_essai.h"
 #include "partie_essai.h"
@@ -25,7 +25,6 @@
 #include "quartelo4.h"
 
 using namespace essai;
-using namespace accessible;
 
 class EssaiNomsAccessibles : public QObject {
     Q_OBJECT
@@ -42,13 +41,13 @@ private slots:
         PartieEnCouleur partie;
         QVERIFY(partie.pret());
         QCOMPARE(nomsDesCases(partie.plateau), nomsAttendus(apresCoups({})));
-        QCOMPARE(nomsDesCases(partie.plateau).first(), QString("colonne 0, rangée 6 : vide"));
-        QCOMPARE(nomsDesCases(partie.plateau).last(), QString("colonne 6, rangée 1 : vide"));
+        QCOMPARE(nomsDesCases(partie.plateau).first(), nomDeCase(0, 6, '.'));
+        QCOMPARE(nomsDesCases(partie.plateau).last(), nomDeCase(6, 1, '.'));
         QCOMPARE(nomsDesEnTetes(partie.plateau), enTetesAttendus(0, 1));
         QCOMPARE(nomAccessible(partie.plateau), QString("plateau"));
     }
 
-    // Each token lands in the bottom free cell, counted from rangée 1 upwards.
+    // Each token lands in the bottom free cell, rows counted from 1 at the bottom.
     void nomsApresChaqueChute()
     {
         PartieEnCouleur partie;
@@ -63,12 +62,12 @@ private slots:
             const int suivant = joues.size() % 2 == 0 ? 1 : 2;
             QCOMPARE(nomsDesEnTetes(partie.plateau), enTetesAttendus(0, suivant));
         }
-        QCOMPARE(nomAccessible(partie.plateau->getLabel(6, 3)), QString("colonne 3, rangée 1 : pion rouge"));
-        QCOMPARE(nomAccessible(partie.plateau->getLabel(5, 3)), QString("colonne 3, rangée 2 : pion jaune"));
-        QCOMPARE(nomAccessible(partie.plateau->getLabel(4, 3)), QString("colonne 3, rangée 3 : pion rouge"));
+        QCOMPARE(nomAccessible(partie.plateau->getLabel(6, 3)), nomDeCase(3, 1, 'r'));
+        QCOMPARE(nomAccessible(partie.plateau->getLabel(5, 3)), nomDeCase(3, 2, 'j'));
+        QCOMPARE(nomAccessible(partie.plateau->getLabel(4, 3)), nomDeCase(3, 3, 'r'));
         // The board describes the last landing.
         QAccessibleInterface* plateau = QAccessible::queryAccessibleInterface(partie.plateau);
-        QCOMPARE(plateau->text(QAccessible::Description), QString("colonne 6, rangée 2 : pion rouge"));
+        QCOMPARE(plateau->text(QAccessible::Description), nomDeCase(6, 2, 'r'));
     }
 
     // The header under the cursor follows the mouse and the digit keys.
@@ -83,7 +82,7 @@ private slots:
         QCOMPARE(nomsDesEnTetes(partie.plateau), enTetesAttendus(2, 1));
         QTest::keyClick(partie.plateau, Qt::Key_Return);
         QCOMPARE(nomsDesEnTetes(partie.plateau), enTetesAttendus(0, 2));
-        QCOMPARE(nomAccessible(partie.plateau->getLabel(6, 2)), QString("colonne 2, rangée 1 : pion rouge"));
+        QCOMPARE(nomAccessible(partie.plateau->getLabel(6, 2)), nomDeCase(2, 1, 'r'));
     }
 
     void colonnePleine()
@@ -94,7 +93,7 @@ private slots:
         jouerParAction(&partie.fenetre, pleine);
         const QStringList avant = nomsDesCases(partie.plateau);
         QCOMPARE(avant, nomsAttendus(apresCoups(pleine)));
-        QCOMPARE(nomAccessible(partie.plateau->getLabel(1, 2)), QString("colonne 2, rangée 6 : pion jaune"));
+        QCOMPARE(nomAccessible(partie.plateau->getLabel(1, 2)), nomDeCase(2, 6, 'j'));
         const QString situationAvant = texteSituation(&partie.fenetre);
         jouerParAction(&partie.fenetre, {2});
         QCOMPARE(nomsDesCases(partie.plateau), avant);
@@ -114,10 +113,10 @@ private slots:
         QCOMPARE(plateauVu(partie.plateau), attendu);
         QCOMPARE(nomsDesCases(partie.plateau), nomsAttendus(attendu));
         QCOMPARE(nombreDeGagnants(partie.plateau), 4);
-        QCOMPARE(nomAccessible(partie.plateau->getLabel(3, 0)), QString("colonne 0, rangée 4 : pion rouge gagnant"));
+        QCOMPARE(nomAccessible(partie.plateau->getLabel(3, 0)), nomDeCase(0, 4, 'R'));
         QCOMPARE(nomsDesEnTetes(partie.plateau), enTetesAttendus(0, 0));
         QAccessibleInterface* plateau = QAccessible::queryAccessibleInterface(partie.plateau);
-        QCOMPARE(plateau->text(QAccessible::Description), QString("colonne 0, rangée 4 : pion rouge gagnant"));
+        QCOMPARE(plateau->text(QAccessible::Description), nomDeCase(0, 4, 'R'));
         QCOMPARE(nomAccessible(situation(&partie.fenetre)), texteVainqueur("rouge"));
     }
 
@@ -130,8 +129,7 @@ private slots:
         QCOMPARE(nombreDeGagnants(partie.plateau), 4);
         QCOMPARE(nomsDesCases(partie.plateau), nomsAttendus(plateauVu(partie.plateau)));
         for (int l = 1; l <= 4; ++l)
-            QCOMPARE(nomAccessible(partie.plateau->getLabel(l, 1)),
-                     QString("colonne 1, rangée %1 : pion jaune gagnant").arg(7 - l));
+            QCOMPARE(nomAccessible(partie.plateau->getLabel(l, 1)), nomDeCase(1, 7 - l, 'J'));
     }
 
     void partieNulle()
@@ -177,9 +175,9 @@ private slots:
         QCOMPARE(table->columnCount(), 7);
         QCOMPARE(plateau->childCount(), 49);
         QCOMPARE(table->rowDescription(0), QString());
-        QCOMPARE(table->rowDescription(1), QString("rangée 6"));
-        QCOMPARE(table->rowDescription(6), QString("rangée 1"));
-        QCOMPARE(table->columnDescription(4), QString("colonne 4"));
+        QCOMPARE(table->rowDescription(1), nomDeRangee(6));
+        QCOMPARE(table->rowDescription(6), nomDeRangee(1));
+        QCOMPARE(table->columnDescription(4), nomDeColonne(4));
         QCOMPARE(table->selectedCellCount(), 0);
         QVERIFY(!table->selectRow(2));
         QVERIFY(table->cellAt(7, 0) == nullptr);
@@ -203,8 +201,8 @@ private slots:
                 QCOMPARE(position->table(), plateau);
             }
         }
-        QCOMPARE(table->cellAt(6, 6)->text(QAccessible::Name), QString("colonne 6, rangée 1 : pion rouge"));
-        QCOMPARE(table->cellAt(0, 0)->text(QAccessible::Name), QString("colonne 0 : pion jaune à jouer"));
+        QCOMPARE(table->cellAt(6, 6)->text(QAccessible::Name), nomDeCase(6, 1, 'r'));
+        QCOMPARE(table->cellAt(0, 0)->text(QAccessible::Name), nomDEnTete(0, 2));
     }
 
     void groupesDeLaFenetreDeJeu()

@@ -13,6 +13,7 @@
 
 #include <vector>
 
+#include "accessibles_essai.h"
 #include "fenetre.h"
 #include "ordinateur.h"
 #include "outils_essai.h"
@@ -20,20 +21,6 @@
 #include "quartelo4.h"
 
 using namespace essai;
-
-namespace {
-
-// Builds every interface a screen reader would ask for.
-void lireToutLeJeu(QWidget* fenetre)
-{
-    for (QWidget* w : fenetre->findChildren<QWidget*>()) {
-        QAccessibleInterface* interface = QAccessible::queryAccessibleInterface(w);
-        QVERIFY(interface);
-        (void)interface->text(QAccessible::Name);
-    }
-}
-
-} // namespace
 
 class EssaiSourisInchangee : public QObject {
     Q_OBJECT

@@ -7,9 +7,7 @@
 
 #include <QtTest>
 
-#include <QAbstractButton>
 #include <QCheckBox>
-#include <QComboBox>
 #include <QGroupBox>
 #include <QLabel>
 #include <QMessageBox>
@@ -18,6 +16,7 @@
 #include "fenetre.h"
 #include "fenetre_debut.h"
 #include "label.h"
+#include "mesures_essai.h"
 #include "outils_essai.h"
 #include "parties_essai.h"
 #include "quartelo4.h"
@@ -25,64 +24,23 @@
 
 namespace {
 
-constexpr int kCote = 90;  // the side of every picture of the board
-
-QString nom(const QWidget* widget)
-{
-    if (const auto* groupe = qobject_cast<const QGroupBox*>(widget))
-        return QStringLiteral("group box \"%1\"").arg(groupe->title());
-    if (const auto* bouton = qobject_cast<const QAbstractButton*>(widget))
-        return QStringLiteral("button \"%1\"").arg(bouton->text());
-    if (const auto* texte = qobject_cast<const QLabel*>(widget))
-        return QStringLiteral("label \"%1\"").arg(texte->text());
-    return QString::fromLatin1(widget->metaObject()->className());
-}
-
-// A new text lays its window out again from the event loop; what the user
-// sees is the window after that.
-void laisserDisposer()
-{
-    QTest::qWait(10);
-}
-
-QRect dansLaFenetre(const QWidget* widget)
-{
-    return QRect(widget->mapTo(widget->window(), QPoint(0, 0)), widget->size());
-}
-
-// The controls and boxes of a window, the board's cells aside (they are
-// checked as a grid).
-QList<QWidget*> controles(QWidget* fenetre)
-{
-    QList<QWidget*> resultat;
-    for (QWidget* widget : fenetre->findChildren<QWidget*>()) {
-        if (qobject_cast<Label*>(widget))
-            continue;
-        if (qobject_cast<QAbstractButton*>(widget) || qobject_cast<QComboBox*>(widget)
-            || qobject_cast<QGroupBox*>(widget) || qobject_cast<QLabel*>(widget)
-            || qobject_cast<Quartelo4*>(widget))
-            resultat.append(widget);
-    }
-    return resultat;
-}
-
 // Empty when every control of the window has the room it asks for and lies
 // within its parent; otherwise the first fault found.
 QString defautDeDisposition(QWidget* fenetre)
 {
-    laisserDisposer();
+    essai::laisserDisposer(fenetre);
     const QRect cadre = fenetre->rect();
-    for (QWidget* widget : controles(fenetre)) {
+    for (QWidget* widget : essai::controles(fenetre)) {
         const QSize voulu = qobject_cast<QGroupBox*>(widget) ? widget->minimumSizeHint()
                                                              : widget->sizeHint();
         if (widget->width() < voulu.width() || widget->height() < voulu.height())
             return QStringLiteral("%1 is %2x%3 but needs %4x%5")
-                .arg(nom(widget)).arg(widget->width()).arg(widget->height())
+                .arg(essai::nomDuWidget(widget)).arg(widget->width()).arg(widget->height())
                 .arg(voulu.width()).arg(voulu.height());
-        if (!cadre.contains(dansLaFenetre(widget)))
-            return nom(widget) + QStringLiteral(" leaves the window");
+        if (!cadre.contains(essai::dansLaFenetre(widget)))
+            return essai::nomDuWidget(widget) + QStringLiteral(" leaves the window");
         if (!widget->parentWidget()->rect().contains(widget->geometry()))
-            return nom(widget) + QStringLiteral(" leaves its parent");
+            return essai::nomDuWidget(widget) + QStringLiteral(" leaves its parent");
     }
     return QString();
 }
@@ -95,7 +53,7 @@ QString chevauchement(QWidget* fenetre)
         for (QGroupBox* b : groupes)
             if (a != b && a->parentWidget() == b->parentWidget()
                 && a->geometry().intersects(b->geometry()))
-                return nom(a) + QStringLiteral(" overlaps ") + nom(b);
+                return essai::nomDuWidget(a) + QStringLiteral(" overlaps ") + essai::nomDuWidget(b);
     return QString();
 }
 
@@ -104,19 +62,19 @@ QString chevauchement(QWidget* fenetre)
 // the one before, and the whole block inside the window.
 QString defautDuPlateau(Fenetre& fenetre)
 {
-    laisserDisposer();
+    essai::laisserDisposer(&fenetre);
     Quartelo4* plateau = fenetre.getPlateau();
-    const QRect origine = dansLaFenetre(plateau->getLabel(0, 0));
+    const QRect origine = essai::dansLaFenetre(plateau->getLabel(0, 0));
     for (int ligne = 0; ligne < 7; ++ligne)
         for (int colonne = 0; colonne < 7; ++colonne) {
-            const QRect attendu(origine.x() + colonne * kCote, origine.y() + ligne * kCote, kCote, kCote);
-            const QRect reel = dansLaFenetre(plateau->getLabel(ligne, colonne));
+            const QRect attendu = essai::placeDeCase(plateau, ligne, colonne);
+            const QRect reel = essai::dansLaFenetre(plateau->getLabel(ligne, colonne));
             if (reel != attendu)
                 return QStringLiteral("cell (%1, %2) is at %3,%4 %5x%6, expected %7,%8 %9x%9")
                     .arg(ligne).arg(colonne).arg(reel.x()).arg(reel.y()).arg(reel.width())
-                    .arg(reel.height()).arg(attendu.x()).arg(attendu.y()).arg(kCote);
+                    .arg(reel.height()).arg(attendu.x()).arg(attendu.y()).arg(essai::kCoteCase);
         }
-    if (!fenetre.rect().contains(QRect(origine.topLeft(), QSize(7 * kCote, 7 * kCote))))
+    if (!fenetre.rect().contains(QRect(origine.topLeft(), QSize(7 * essai::kCoteCase, 7 * essai::kCoteCase))))
         return QStringLiteral("the board leaves the window");
     return QString();
 }
@@ -132,11 +90,11 @@ void faireGagnerLeJaune(Fenetre& fenetre, int premier = 0)
 
 QMap<QString, QRect> groupes(QWidget* fenetre)
 {
-    laisserDisposer();
+    essai::laisserDisposer(fenetre);
     QMap<QString, QRect> resultat;
     for (QGroupBox* groupe : fenetre->findChildren<QGroupBox*>())
-        resultat.insert(groupe->title() + QLatin1Char('/') + nom(groupe->parentWidget()),
-                        dansLaFenetre(groupe));
+        resultat.insert(groupe->title() + QLatin1Char('/') + essai::nomDuWidget(groupe->parentWidget()),
+                        essai::dansLaFenetre(groupe));
     return resultat;
 }
 
@@ -214,9 +172,9 @@ void EssaiApparence::plateauSansInterstice()
     faireGagnerLeJaune(fenetre);
     QCOMPARE(defautDuPlateau(fenetre), QString());
     // The board lies beside the right-hand column, not under it.
-    const QRect plateau = dansLaFenetre(fenetre.getPlateau());
+    const QRect plateau = essai::dansLaFenetre(fenetre.getPlateau());
     for (QGroupBox* groupe : fenetre.findChildren<QGroupBox*>())
-        QVERIFY2(!plateau.intersects(dansLaFenetre(groupe)), qPrintable(nom(groupe)));
+        QVERIFY2(!plateau.intersects(essai::dansLaFenetre(groupe)), qPrintable(essai::nomDuWidget(groupe)));
 }
 
 void EssaiApparence::rienNeBougeQuandLaSituationChange()
@@ -225,14 +183,14 @@ void EssaiApparence::rienNeBougeQuandLaSituationChange()
     fenetre.setVisible(true);
     QVERIFY(QTest::qWaitForWindowExposed(&fenetre));
     const QMap<QString, QRect> auDebut = groupes(&fenetre);
-    const QRect plateauAuDebut = dansLaFenetre(fenetre.getPlateau());
+    const QRect plateauAuDebut = essai::dansLaFenetre(fenetre.getPlateau());
     essai::cliquerCase(fenetre.getPlateau(), 0);  // two lines
     QCOMPARE(essai::situation(&fenetre)->text().count(QLatin1Char('\n')), 1);
     QCOMPARE(groupes(&fenetre), auDebut);
     faireGagnerLeJaune(fenetre, 1);  // three lines
     QCOMPARE(essai::situation(&fenetre)->text().count(QLatin1Char('\n')), 2);
     QCOMPARE(groupes(&fenetre), auDebut);
-    QCOMPARE(dansLaFenetre(fenetre.getPlateau()), plateauAuDebut);
+    QCOMPARE(essai::dansLaFenetre(fenetre.getPlateau()), plateauAuDebut);
 }
 
 QTEST_MAIN(EssaiApparence)

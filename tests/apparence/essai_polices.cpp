@@ -32,17 +32,15 @@
 #include "fenetre.h"
 #include "fenetre_debut.h"
 #include "label.h"
+#include "mesures_essai.h"
 #include "outils_essai.h"
+#include "parties_essai.h"
 #include "quartelo4.h"
 #include "style_compact.h"
 
 using namespace essai;
 
 namespace {
-
-// The side of a cell of the board: the game's pictures are 90 pixels wide,
-// and a board without pictures keeps 630 by 630 pixels for its 7 by 7 cells.
-constexpr int kCote = 90;
 
 struct Cas {
     QString famille = QStringLiteral("DejaVu Sans");
@@ -76,22 +74,6 @@ bool ecrireConfiguration(const QString& dossier, const Cas& cas, int points)
         return false;
     fichier.write(configurationQt6ct(cas, points).toUtf8());
     return fichier.commit();
-}
-
-QString nom(const QWidget* widget)
-{
-    if (const auto* g = qobject_cast<const QGroupBox*>(widget))
-        return QStringLiteral("group box \"%1\"").arg(g->title());
-    if (const auto* b = qobject_cast<const QAbstractButton*>(widget))
-        return QStringLiteral("button \"%1\"").arg(b->text());
-    if (const auto* l = qobject_cast<const QLabel*>(widget))
-        return QStringLiteral("label \"%1\"").arg(l->text());
-    return QString::fromLatin1(widget->metaObject()->className());
-}
-
-QRect dansLaFenetre(const QWidget* widget)
-{
-    return QRect(widget->mapTo(widget->window(), QPoint(0, 0)), widget->size());
 }
 
 // The size a layout may not squeeze a control below.
@@ -132,21 +114,6 @@ QSize texteVoulu(const QWidget* widget)
     return QSize();
 }
 
-// The controls and boxes of a window, the board's cells aside (they are
-// measured as a grid).
-QList<QWidget*> controles(const QWidget* fenetre)
-{
-    QList<QWidget*> resultat;
-    for (QWidget* w : fenetre->findChildren<QWidget*>()) {
-        if (qobject_cast<Label*>(w))
-            continue;
-        if (qobject_cast<QAbstractButton*>(w) || qobject_cast<QComboBox*>(w) || qobject_cast<QGroupBox*>(w)
-            || qobject_cast<QLabel*>(w) || qobject_cast<Quartelo4*>(w))
-            resultat.append(w);
-    }
-    return resultat;
-}
-
 struct Mesure {
     int controles = 0;
     QStringList ecrases;   // smaller than their minimum size
@@ -166,13 +133,6 @@ struct Mesure {
     QString defauts() const { return (ecrases + dehors + coupes).join(QStringLiteral("; ")); }
 };
 
-// The layout as the user sees it, once the event loop has run.
-void laisserDisposer(QWidget* fenetre)
-{
-    QTest::qWait(20);
-    QCoreApplication::sendPostedEvents(fenetre, QEvent::LayoutRequest);
-}
-
 Mesure mesurer(QWidget* fenetre)
 {
     laisserDisposer(fenetre);
@@ -182,13 +142,13 @@ Mesure mesurer(QWidget* fenetre)
         ++m.controles;
         const QSize voulu = minimum(w);
         if (w->width() < voulu.width() || w->height() < voulu.height())
-            m.ecrases << QStringLiteral("%1 is %2x%3 but needs %4x%5").arg(nom(w)).arg(w->width())
+            m.ecrases << QStringLiteral("%1 is %2x%3 but needs %4x%5").arg(nomDuWidget(w)).arg(w->width())
                              .arg(w->height()).arg(voulu.width()).arg(voulu.height());
         if (!cadre.contains(dansLaFenetre(w)))
-            m.dehors << nom(w) + QStringLiteral(" leaves the window");
+            m.dehors << nomDuWidget(w) + QStringLiteral(" leaves the window");
         const QSize texte = texteVoulu(w);
         if (texte.isValid() && (texte.width() > w->width() || texte.height() > w->height()))
-            m.coupes << QStringLiteral("text of %1 is %2x%3 in %4x%5").arg(nom(w)).arg(texte.width())
+            m.coupes << QStringLiteral("text of %1 is %2x%3 in %4x%5").arg(nomDuWidget(w)).arg(texte.width())
                             .arg(texte.height()).arg(w->width()).arg(w->height());
     }
     // The status line's text within the label's own room.
@@ -202,11 +162,10 @@ Mesure mesurer(QWidget* fenetre)
     if (auto* jeu = qobject_cast<Fenetre*>(fenetre)) {
         Quartelo4* plateau = jeu->getPlateau();
         m.plateau = QStringLiteral("%1x%2").arg(plateau->width()).arg(plateau->height());
-        const QPoint origine = dansLaFenetre(plateau->getLabel(0, 0)).topLeft();
         for (int ligne = 0; ligne < 7; ++ligne)
             for (int colonne = 0; colonne < 7; ++colonne) {
                 const Label* cellule = plateau->getLabel(ligne, colonne);
-                const QRect attendu(origine + QPoint(colonne * kCote, ligne * kCote), QSize(kCote, kCote));
+                const QRect attendu = placeDeCase(plateau, ligne, colonne);
                 const bool enPlace = dansLaFenetre(cellule) == attendu && cadre.contains(attendu);
                 const QSize image = cellule->pixmap().size();
                 if (enPlace && cellule->contentsRect().width() >= image.width()
@@ -292,7 +251,7 @@ void EssaiPolices::initTestCase()
     if (gCas.sansImages)
         QVERIFY(!QDir(QStringLiteral("images")).exists());
     else
-        QVERIFY(QFileInfo::exists(QStringLiteral("images/emplacement_pour_pion.bmp")));
+        QVERIFY(QFileInfo::exists(cheminImage('.')));
 }
 
 void EssaiPolices::fenetreDebut()
@@ -323,7 +282,7 @@ void EssaiPolices::fenetreDeJeu()
     QCOMPARE(m.defauts(), QString());
     QCOMPARE(policeDeLaFenetre(&fenetre), QString());
     QCOMPARE(fenetre.getPlateau()->size(), fenetre.getPlateau()->sizeHint());
-    QVERIFY(fenetre.getPlateau()->width() >= 7 * kCote && fenetre.getPlateau()->height() >= 7 * kCote);
+    QVERIFY(fenetre.getPlateau()->width() >= 7 * kCoteCase && fenetre.getPlateau()->height() >= 7 * kCoteCase);
     QCOMPARE(m.imagesEntieres, 49);
 }
 
@@ -337,17 +296,17 @@ void EssaiPolices::finDePartieEntiere()
     laisserDisposer(&fenetre);
     QMap<QString, QRect> auDebut;
     for (QWidget* w : controles(&fenetre))
-        auDebut.insert(nom(w), dansLaFenetre(w));
-    auDebut.remove(nom(situation(&fenetre)));
-    jouerAuClic(fenetre.getPlateau(), {0, 1, 0, 1, 0, 1, 2, 1});
+        auDebut.insert(nomDuWidget(w), dansLaFenetre(w));
+    auDebut.remove(nomDuWidget(situation(&fenetre)));
+    jouerAuClic(fenetre.getPlateau(), kJauneGagne);
     QCOMPARE(boites.boites.size(), 1);
     QCOMPARE(texteSituation(&fenetre), texteVainqueur(QStringLiteral("jaune")));
     const Mesure m = mesurer(&fenetre);
     QCOMPARE(m.defauts(), QString());
     QMap<QString, QRect> aLaFin;
     for (QWidget* w : controles(&fenetre))
-        aLaFin.insert(nom(w), dansLaFenetre(w));
-    aLaFin.remove(nom(situation(&fenetre)));
+        aLaFin.insert(nomDuWidget(w), dansLaFenetre(w));
+    aLaFin.remove(nomDuWidget(situation(&fenetre)));
     QCOMPARE(aLaFin, auDebut);
 }
 
@@ -393,12 +352,12 @@ void EssaiPolices::caseVideCliquee()
     QCOMPARE(plateau->getLabel(4, 2)->pixmap().isNull(), gCas.sansImages);
     const QPoint origine = dansLaFenetre(plateau->getLabel(0, 0)).topLeft();
     // Pointing at column 5, then clicking the cell of row 4, column 2.
-    const QPoint survol = origine + QPoint(5 * kCote + kCote / 2, 2 * kCote + kCote / 2);
+    const QPoint survol = origine + QPoint(5 * kCoteCase + kCoteCase / 2, 2 * kCoteCase + kCoteCase / 2);
     auto* survolee = qobject_cast<Label*>(fenetre.childAt(survol));
     QCOMPARE(survolee, plateau->getLabel(2, 5));
     QTest::mouseMove(survolee, survolee->mapFrom(&fenetre, survol));
     QCOMPARE(plateau->getColonneSelectionnee(), 5);
-    const QPoint clic = origine + QPoint(2 * kCote + kCote / 2, 4 * kCote + kCote / 2);
+    const QPoint clic = origine + QPoint(2 * kCoteCase + kCoteCase / 2, 4 * kCoteCase + kCoteCase / 2);
     auto* cible = qobject_cast<Label*>(fenetre.childAt(clic));
     QCOMPARE(cible, plateau->getLabel(4, 2));
     QTest::mouseClick(cible, Qt::LeftButton, Qt::NoModifier, cible->mapFrom(&fenetre, clic));
@@ -436,10 +395,10 @@ QString texteIllisible()
         const QRect titre = groupe->style()->subControlRect(QStyle::CC_GroupBox, &option,
                                                              QStyle::SC_GroupBoxLabel, groupe);
         if (titre.isEmpty())
-            return nom(groupe) + QStringLiteral(": no title");
+            return nomDuWidget(groupe) + QStringLiteral(": no title");
         const double ratio = contrasteDessine(groupe, titre);
         if (ratio < 4.5)
-            return nom(groupe) + QStringLiteral(": %1").arg(ratio);
+            return nomDuWidget(groupe) + QStringLiteral(": %1").arg(ratio);
     }
     return QString();
 }

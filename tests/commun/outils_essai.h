@@ -12,10 +12,14 @@
 //   gestes_essai.h          mouse gestures and the application's event loop
 //   surveillant_de_boites.h the end-of-game box closer
 //   plateau_texte.h         the board as text
+//   accessibles_essai.h     the game as a screen reader reads and plays it
+//   mesures_essai.h         the controls of a window and where they lie
 
+#include "accessibles_essai.h"
 #include "fenetres_essai.h"
 #include "gestes_essai.h"
 #include "images_essai.h"
+#include "mesures_essai.h"
 #include "plateau_texte.h"
 #include "surveillant_de_boites.h"
 #include "textes_essai.h"
