@@ -12,10 +12,14 @@
 # the game sent name-change and description-change events over the bus.
 # Needs an X display and the AT-SPI bus (see session_atspi.sh).
 #
-#   client_atspi.py <quartelo4 executable> <folder holding images/>
+# The texts it expects (status line, end box, cell and header names) come
+# from the test library's quartelo4_textes_attendus, where they are spelled
+# for every test.
+#
+#   client_atspi.py <quartelo4 executable> <folder holding images/> <quartelo4_textes_attendus>
 
+import json
 import os
-import re
 import subprocess
 import sys
 import time
@@ -30,13 +34,34 @@ DELAI = 30.0  # seconds allowed for anything to appear
 COUPS = [3, 3, 4, 4, 2, 6, 5]
 GAGNANTS = {(2, 1), (3, 1), (4, 1), (5, 1)}  # (column, row counted from the bottom)
 
-COULEURS = {1: "rouge", 2: "jaune"}
-CONTENUS = {0: "vide", 1: "pion rouge", 2: "pion jaune"}
-NOM_DE_CASE = re.compile(r"^colonne ([0-6]), rangée ([1-6]) : (vide|pion rouge|pion jaune)( gagnant)?$")
+# What a cell holds, as the board as text of the test library codes it:
+# empty, red, yellow; in capitals, a winning token.
+CODES = {0: ".", 1: "r", 2: "j"}
+
+# The expected texts, read by lire_textes() from the test library.
+TEXTES = {}
+# Cell name -> (column, row counted from the bottom, code).
+CASES = {}
 
 
 class Echec(Exception):
     pass
+
+
+def lire_textes(outil):
+    TEXTES.update(json.loads(subprocess.run([outil], check=True, capture_output=True).stdout))
+    for cle, nom in TEXTES["case"].items():
+        colonne, rangee, code = cle.split()
+        CASES[nom] = (int(colonne), int(rangee), code)
+
+
+def nom_de_case(colonne, rangee, code):
+    return TEXTES["case"]["%d %d %s" % (colonne, rangee, code)]
+
+
+def gagnant(nom):
+    """True for the name of a winning cell."""
+    return nom in CASES and CASES[nom][2].isupper()
 
 
 def verifier(condition, message):
@@ -127,8 +152,7 @@ class Partie:
         self.joueur = 3 - self.joueur
 
     def noms(self, gagnants=frozenset()):
-        return sorted("colonne %d, rangée %d : %s%s"
-                      % (c, r, CONTENUS[v], " gagnant" if (c, r) in gagnants else "")
+        return sorted(nom_de_case(c, r, CODES[v].upper() if (c, r) in gagnants else CODES[v])
                       for (c, r), v in self.cases.items())
 
 
@@ -140,9 +164,8 @@ def noms_des_cases(plateau):
     for ligne in range(1, 7):
         for colonne in range(7):
             nom = table.getAccessibleAt(ligne, colonne).name
-            forme = NOM_DE_CASE.match(nom)
-            verifier(forme, "cell name out of form: %r" % nom)
-            verifier((int(forme.group(1)), int(forme.group(2))) == (colonne, 7 - ligne),
+            verifier(nom in CASES, "cell name out of form: %r" % nom)
+            verifier(CASES[nom][:2] == (colonne, 7 - ligne),
                      "%r at row %d, column %d of the table" % (nom, ligne, colonne))
             noms.append(nom)
     return sorted(noms)
@@ -154,11 +177,11 @@ def noms_des_en_tetes(plateau):
 
 
 def en_tetes_attendus(colonne, joueur):
-    return ["colonne %d%s" % (c, " : pion %s à jouer" % COULEURS[joueur] if c == colonne and joueur else "")
-            for c in range(7)]
+    return [TEXTES["en_tete"]["%d %d" % (c, joueur if c == colonne else 0)] for c in range(7)]
 
 
-def principal(programme, dossier):
+def principal(programme, dossier, outil_textes):
+    lire_textes(outil_textes)
     env = dict(os.environ, QT_QPA_PLATFORM="xcb", QT_LINUX_ACCESSIBILITY_ALWAYS_ON="1")
     processus = subprocess.Popen([programme], cwd=dossier, env=env)
     evenements = []
@@ -200,9 +223,10 @@ def principal(programme, dossier):
         table = plateau.queryTable()
         verifier((table.nRows, table.nColumns) == (7, 7), "table of %d x %d" % (table.nRows, table.nColumns))
         colonnes = [table.getColumnDescription(c) for c in range(7)]
-        verifier(colonnes == ["colonne %d" % c for c in range(7)], "column descriptions %r" % colonnes)
+        verifier(colonnes == [TEXTES["colonne"][str(c)] for c in range(7)], "column descriptions %r" % colonnes)
         rangees = [table.getRowDescription(r) for r in range(7)]
-        verifier(rangees == [""] + ["rangée %d" % r for r in range(6, 0, -1)], "row descriptions %r" % rangees)
+        verifier(rangees == [""] + [TEXTES["rangee"][str(r)] for r in range(6, 0, -1)],
+                 "row descriptions %r" % rangees)
         roles = {o.getRole() for o in enfants(plateau)}
         verifier(roles == {pyatspi.ROLE_TABLE_CELL}, "cell roles %r" % roles)
         information = unique(jeu, pyatspi.ROLE_PANEL, "Information")
@@ -214,7 +238,7 @@ def principal(programme, dossier):
         partie = Partie()
         attendre(lambda: noms_des_cases(plateau), partie.noms(), "cell names of the empty board")
         attendre(lambda: noms_des_en_tetes(plateau), en_tetes_attendus(0, 1), "headers of the empty board")
-        attendre(lambda: situation.name, "C'est au joueur rouge de jouer", "status line at the start")
+        attendre(lambda: situation.name, TEXTES["tour"]["1"], "status line at the start")
 
         for numero, colonne in enumerate(COUPS, 1):
             presser(boutons[colonne])
@@ -222,8 +246,7 @@ def principal(programme, dossier):
             dernier = numero == len(COUPS)
             if dernier:
                 break
-            attendre(lambda: situation.name,
-                     "Colonne jouée : %d\nC'est au joueur %s de jouer" % (colonne, COULEURS[partie.joueur]),
+            attendre(lambda: situation.name, TEXTES["coup"]["%d %d" % (colonne, partie.joueur)],
                      "status line after move %d" % numero)
             attendre(lambda: noms_des_cases(plateau), partie.noms(), "cell names after move %d" % numero)
             attendre(lambda: noms_des_en_tetes(plateau), en_tetes_attendus(0, partie.joueur),
@@ -237,8 +260,8 @@ def principal(programme, dossier):
                     return f
             return None
         fin = attendre(boite, message="the end-of-game box")
-        verifier(fin.name == "Partie terminée", "end box title %r" % fin.name)
-        texte = "La partie est terminée,\n le vainqueur est le joueur \nrouge"
+        verifier(fin.name == TEXTES["titre_fin"], "end box title %r" % fin.name)
+        texte = TEXTES["fin"]["1"]
         textes = [o.name for o in descendants(fin) if o.getRole() == pyatspi.ROLE_LABEL]
         verifier(texte in textes, "end box texts: %r" % textes)
         print("end box (%s, %r):" % (fin.getRoleName(), fin.name), repr(texte))
@@ -250,21 +273,22 @@ def principal(programme, dossier):
 
         attendre(lambda: situation.name, texte, "status line at the end")
         attendre(lambda: noms_des_cases(plateau), partie.noms(GAGNANTS), "cell names at the end")
-        gagnants = [n for n in noms_des_cases(plateau) if n.endswith(" gagnant")]
+        gagnants = [n for n in noms_des_cases(plateau) if gagnant(n)]
         verifier(len(gagnants) == 4, "winning cells: %r" % gagnants)
         print("winning cells:", gagnants)
         attendre(lambda: noms_des_en_tetes(plateau), en_tetes_attendus(0, 0), "headers at the end")
 
         # The game told the bus about its changes: cells, headers, status line.
-        attendre(lambda: any(n.endswith(" gagnant") for _, n, _ in evenements), True,
+        attendre(lambda: any(gagnant(n) for _, n, _ in evenements), True,
                  "a name-change event for a winning cell")
         attendre(lambda: any(n == texte for _, n, _ in evenements), True,
                  "a name-change event for the status line")
-        attendre(lambda: any(n.endswith("à jouer") for _, n, _ in evenements), True,
+        curseurs = {nom for cle, nom in TEXTES["en_tete"].items() if not cle.endswith(" 0")}
+        attendre(lambda: any(n in curseurs for _, n, _ in evenements), True,
                  "a name-change event for the cursor")
         attendre(lambda: any(t.endswith("accessible-description") and r == pyatspi.ROLE_TABLE
                              for t, _, r in evenements), True, "a description-change event for the board")
-        verifier(plateau.description == "colonne 5, rangée 1 : pion rouge gagnant",
+        verifier(plateau.description == nom_de_case(5, 1, "R"),
                  "board description %r" % plateau.description)
         print("name and description change events received:", len(evenements))
 
@@ -281,12 +305,13 @@ def principal(programme, dossier):
 
 
 if __name__ == "__main__":
-    if len(sys.argv) != 3:
-        print("usage: client_atspi.py <quartelo4 executable> <folder holding images/>", file=sys.stderr)
+    if len(sys.argv) != 4:
+        print("usage: client_atspi.py <quartelo4 executable> <folder holding images/> <quartelo4_textes_attendus>",
+              file=sys.stderr)
         sys.exit(2)
     try:
-        principal(sys.argv[1], sys.argv[2])
-    except (Echec, subprocess.TimeoutExpired) as erreur:
+        principal(sys.argv[1], sys.argv[2], sys.argv[3])
+    except (Echec, subprocess.TimeoutExpired, subprocess.CalledProcessError) as erreur:
         print("FAIL:", erreur, file=sys.stderr)
         sys.exit(1)
     print("PASS")
