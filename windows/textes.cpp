@@ -3,6 +3,8 @@
 
 #include "textes.h"
 
+#include "grille.h"
+
 namespace textes {
 
 QString tour(const QString& couleur)
@@ -28,7 +30,7 @@ QStringList toutesLesSituations()
     QStringList liste;
     for (const QString& couleur : {QStringLiteral("rouge"), QStringLiteral("jaune")}) {
         liste << tour(couleur) << finDePartie(couleur);
-        for (int colonne = 0; colonne < 7; ++colonne)
+        for (int colonne = 0; colonne < kColonnes; ++colonne)
             liste << colonneJouee(colonne, couleur);
     }
     liste << finDePartie(QString());
