@@ -6,6 +6,7 @@
 #include "ordinateur.h"
 
 #include <atomic>
+#include <chrono>
 #include <ctime>
 
 namespace {
@@ -23,9 +24,17 @@ void attendre(int millisecondes)
     const auto cible = static_cast<std::clock_t>(
         static_cast<double>(t0)
         + static_cast<double>(millisecondes) * static_cast<double>(CLOCKS_PER_SEC) / 1000.0);
+    // Where clock() counts whole milliseconds of elapsed time (Windows), its
+    // target can be reached a fraction of a millisecond early, so the wait
+    // also lasts the full time by the steady clock. Where it counts the
+    // processor time of this busy loop, that clock is already the slower one.
+    const auto fin = std::chrono::steady_clock::now() + std::chrono::milliseconds(millisecondes);
     while (true) {
         const std::clock_t maintenant = std::clock();
-        if (maintenant >= cible || maintenant == static_cast<std::clock_t>(-1)) {
+        if (maintenant == static_cast<std::clock_t>(-1)) {
+            break;
+        }
+        if (maintenant >= cible && std::chrono::steady_clock::now() >= fin) {
             break;
         }
     }
