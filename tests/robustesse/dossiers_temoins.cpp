@@ -3,12 +3,12 @@
 
 #include "dossiers_temoins.h"
 
-#include <sys/stat.h>
+#include <QDir>
+#include <QTemporaryDir>
+#include <QtGlobal>
 
-#include <cstdlib>
 #include <filesystem>
 #include <system_error>
-#include <vector>
 
 namespace fs = std::filesystem;
 
@@ -16,25 +16,37 @@ namespace {
 
 std::string decrire(const fs::path& chemin)
 {
-    struct stat etat {};
-    if (lstat(chemin.c_str(), &etat) != 0) {
+    std::error_code erreur;
+    const fs::file_status etat = fs::symlink_status(chemin, erreur);
+    if (erreur) {
         return "?";
     }
-    return std::to_string(etat.st_mode) + " " + std::to_string(etat.st_size) + " "
-        + std::to_string(etat.st_mtim.tv_sec) + "." + std::to_string(etat.st_mtim.tv_nsec);
+    std::string texte = std::to_string(static_cast<int>(etat.type())) + " "
+        + std::to_string(static_cast<unsigned>(etat.permissions()));
+    if (fs::is_regular_file(etat)) {
+        texte += " " + std::to_string(fs::file_size(chemin, erreur));
+    }
+    if (!fs::is_symlink(etat)) {
+        texte += " " + std::to_string(fs::last_write_time(chemin, erreur).time_since_epoch().count());
+    }
+    return texte;
 }
+
+// Read and search for everyone, writing for none (or, where the system knows
+// only one such mark, read-only).
+constexpr fs::perms kLectureSeule = fs::perms::owner_read | fs::perms::owner_exec
+    | fs::perms::group_read | fs::perms::group_exec | fs::perms::others_read | fs::perms::others_exec;
 
 } // namespace
 
 DossiersTemoins::DossiersTemoins()
 {
-    std::string modele = (fs::temp_directory_path() / "quartelo4-temoins-XXXXXX").string();
-    std::vector<char> tampon(modele.begin(), modele.end());
-    tampon.push_back('\0');
-    if (mkdtemp(tampon.data()) == nullptr) {
+    QTemporaryDir temporaire(QDir::tempPath() + QStringLiteral("/quartelo4-temoins-XXXXXX"));
+    if (!temporaire.isValid()) {
         return;
     }
-    const fs::path base(tampon.data());
+    temporaire.setAutoRemove(false);
+    const fs::path base(temporaire.path().toStdU16String());
     dossierVide = (base / "vide").string();
     dossierLectureSeule = (base / "lecture-seule").string();
     maison = (base / "maison").string();
@@ -49,15 +61,18 @@ DossiersTemoins::DossiersTemoins()
         }
     }
     // The runtime folder must be private, or the toolkit complains and fixes it.
-    chmod((fs::path(maison) / "execution").c_str(), 0700);
-    chmod(dossierLectureSeule.c_str(), 0555);
+    fs::permissions(fs::path(maison) / "execution", fs::perms::owner_all, erreur);
+    fs::permissions(dossierLectureSeule, kLectureSeule, erreur);
 
-    setenv("HOME", maison.c_str(), 1);
-    setenv("XDG_CONFIG_HOME", (fs::path(maison) / "config").c_str(), 1);
-    setenv("XDG_CACHE_HOME", (fs::path(maison) / "cache").c_str(), 1);
-    setenv("XDG_DATA_HOME", (fs::path(maison) / "donnees").c_str(), 1);
-    setenv("XDG_STATE_HOME", (fs::path(maison) / "etat").c_str(), 1);
-    setenv("XDG_RUNTIME_DIR", (fs::path(maison) / "execution").c_str(), 1);
+    const auto pointer = [](const char* variable, const fs::path& chemin) {
+        qputenv(variable, QByteArray::fromStdString(chemin.string()));
+    };
+    pointer("HOME", maison);
+    pointer("XDG_CONFIG_HOME", fs::path(maison) / "config");
+    pointer("XDG_CACHE_HOME", fs::path(maison) / "cache");
+    pointer("XDG_DATA_HOME", fs::path(maison) / "donnees");
+    pointer("XDG_STATE_HOME", fs::path(maison) / "etat");
+    pointer("XDG_RUNTIME_DIR", fs::path(maison) / "execution");
 
     racine = base.string();
     avant = lister();
@@ -68,8 +83,8 @@ DossiersTemoins::~DossiersTemoins()
     if (racine.empty()) {
         return;
     }
-    chmod(dossierLectureSeule.c_str(), 0755);
     std::error_code erreur;
+    fs::permissions(dossierLectureSeule, fs::perms::owner_all | kLectureSeule, erreur);
     fs::remove_all(racine, erreur);
 }
 
