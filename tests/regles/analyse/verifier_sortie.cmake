@@ -7,7 +7,8 @@
 #   cmake -DPROGRAMME=... [-DARGUMENTS=a,b] [-DENTREE=file] [-DATTENDU=file]
 #         [-DCONTIENT=text] -DCODE=n [-DLIGNES_FAUTIVES=8,9,...] -P verifier_sortie.cmake
 
-set(commande "${PROGRAMME}")
+# EMULATEUR: what runs a program of a cross build (Wine), empty otherwise.
+set(commande ${EMULATEUR} "${PROGRAMME}")
 if(DEFINED ARGUMENTS AND NOT ARGUMENTS STREQUAL "")
   string(REPLACE "," ";" arguments "${ARGUMENTS}")
   list(APPEND commande ${arguments})
