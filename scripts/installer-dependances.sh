@@ -4,6 +4,9 @@
 #
 # Installs the Debian packages that building, playing and testing need,
 # only those that are missing. Needs root (or sudo) when something is missing.
+#
+#   installer-dependances.sh           for Linux
+#   installer-dependances.sh windows   also for the Windows build (scripts/windows.sh)
 set -euo pipefail
 
 paquets=(
@@ -23,6 +26,16 @@ paquets=(
   # and an AT-SPI client.
   xvfb dbus-x11 dbus-bin at-spi2-core python3-pyatspi python3-gi
 )
+if [ "${1:-}" = windows ]; then
+  paquets+=(
+    # The cross compiler, Qt's build (Debian's own source of it, unpacked by
+    # dpkg-source) and the icon and installer tools.
+    g++-mingw-w64-x86-64-posix ninja-build dpkg-dev python3 icoutils nsis zip unzip
+    # Wine runs the tests and the checks of the program, on an Xvfb screen,
+    # with its own fonts; xdotool plays as a user would.
+    wine wine64 fonts-wine xdotool x11-utils
+  )
+fi
 
 manquants=()
 for paquet in "${paquets[@]}"; do

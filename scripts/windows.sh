@@ -1,0 +1,85 @@
+#!/usr/bin/env bash
+# SPDX-FileCopyrightText: 2026 Quartelo 4 contributors
+# SPDX-License-Identifier: GPL-3.0-or-later
+#
+# Builds Quartelo 4 for 64-bit Windows on Debian, runs its tests under Wine,
+# and makes the portable zip, the installer and the source archive:
+#
+#   bash scripts/windows.sh
+#
+# Installs what it needs from Debian; the first run also builds a static Qt
+# for Windows from Debian's qt6-base source (half an hour on two cores) and
+# keeps it in ~/.cache/quartelo4 (QUARTELO4_CACHE), so that later runs take
+# minutes. The tests run on a screen of their own (Xvfb), in a Wine prefix
+# kept in the same cache. The last line names the folder of the results.
+set -euo pipefail
+racine="$(cd "$(dirname "${BASH_SOURCE[0]}")/.." && pwd)"
+debut=$SECONDS
+bash "$racine/scripts/installer-dependances.sh" windows
+cache="${QUARTELO4_CACHE:-${XDG_CACHE_HOME:-$HOME/.cache}/quartelo4}"
+qt="$(bash "$racine/installation/windows/qt-statique.sh" "$cache")"
+echo "Qt pour Windows : $qt ($((SECONDS - debut)) s)"
+
+# A screen and a Wine prefix for the test programs (the build already runs
+# them, to list their tests), set up once and kept running while CTest
+# starts them side by side.
+export WINEPREFIX="$cache/wine" WINEARCH=win64 WINEDEBUG=-all
+# No menu entries or file associations in the desktop of the machine, and
+# no download of Mono or Gecko.
+export WINEDLLOVERRIDES="winemenubuilder.exe=d;mscoree=d;mshtml=d"
+fichier_ecran="$(mktemp)"
+Xvfb -displayfd 3 -screen 0 1280x1024x24 -nolisten tcp 3>"$fichier_ecran" 2>/dev/null &
+xvfb=$!
+arreter() {
+  wineserver -k 2>/dev/null || true
+  kill "$xvfb" 2>/dev/null || true
+  rm -f "$fichier_ecran"
+}
+trap arreter EXIT
+for _ in $(seq 100); do [ -s "$fichier_ecran" ] && break; sleep 0.1; done
+export DISPLAY=":$(cat "$fichier_ecran")"
+wineboot -i >/dev/null 2>&1
+wineserver -p
+
+construction="$racine/build-windows"
+cmake -S "$racine" -B "$construction" -G Ninja \
+  -DCMAKE_TOOLCHAIN_FILE="$qt/lib/cmake/Qt6/qt.toolchain.cmake" \
+  -DQT_CHAINLOAD_TOOLCHAIN_FILE="$racine/installation/windows/chaine-mingw.cmake" \
+  -DCMAKE_BUILD_TYPE=Release
+cmake --build "$construction" -j "$(nproc)"
+version="$(sed -n 's/^CMAKE_PROJECT_VERSION:STATIC=//p' "$construction/CMakeCache.txt")"
+
+# The portable folder, its zip and its installer, and the source they come from.
+sortie="$construction/paquets"
+dossier="$construction/dossier/Quartelo 4"
+rm -rf "$sortie" "$construction/dossier"
+mkdir -p "$sortie"
+cmake --install "$construction" --prefix "$dossier"
+( cd "$construction/dossier" && zip -q -r -9 -X "$sortie/quartelo4-$version-windows-x64.zip" "Quartelo 4" )
+bash "$racine/installation/windows/installateur.sh" "$dossier" "$version" \
+  "$construction/quartelo4.ico" "$sortie/quartelo4-$version-installation-x64.exe"
+if git -C "$racine" rev-parse --is-inside-work-tree >/dev/null 2>&1; then
+  git -C "$racine" archive --prefix="quartelo4-$version/" -o "$sortie/quartelo4-$version-sources.tar.gz" HEAD
+else
+  tar czf "$sortie/quartelo4-$version-sources.tar.gz" -C "$(dirname "$racine")" \
+    --exclude='build*' --transform="s,^$(basename "$racine"),quartelo4-$version," "$(basename "$racine")"
+fi
+
+echo
+echo "Tests laissés de côté sous Wine (label linux), et pourquoi :"
+ctest --test-dir "$construction" -N -L linux | sed -n 's/^ *Test *#[0-9]*: //p' | while read -r essai; do
+  case "$essai" in
+    accessibilite.*) pourquoi="AT-SPI, le bus d'accessibilité de Linux (sous Windows, Qt parle UI Automation)" ;;
+    essai_polices_*) pourquoi="les polices du bureau Linux, passées par le thème qt6ct" ;;
+    reuse_lint) pourquoi="la licence de l'arbre des sources, la même partout" ;;
+    robustesse.lancement_sans_images) pourquoi="lance le programme Linux depuis bash" ;;
+    *) pourquoi="l'installation sous Linux et le paquet Debian, et leurs validateurs" ;;
+  esac
+  echo "  $essai : $pourquoi"
+done
+echo
+ctest --test-dir "$construction" --output-on-failure -j "$(nproc)" --label-exclude "long|linux"
+
+echo "Construction pour Windows : $((SECONDS - debut)) s"
+ls -l "$sortie"
+echo "Résultats : $sortie"
