@@ -142,10 +142,12 @@ private slots:
         QDir images(donnees() + "/images");
         QStringList installees = images.entryList(QDir::Files);
         installees.sort();
-        QStringList attendues = nomsDesImages;
+        QStringList attendues;
+        for (const QString& nom : nomsDesImages)
+            attendues << nom << QString(nom).replace(".bmp", "@2x.bmp") << QString(nom).replace(".bmp", "@3x.bmp");
         attendues.sort();
         QCOMPARE(installees, attendues);
-        for (const QString& nom : nomsDesImages) {
+        for (const QString& nom : attendues) {
             const QByteArray octets = contenu(images.filePath(nom));
             QVERIFY(!octets.isEmpty());
             QCOMPARE(octets, contenu(QString(QUARTELO4_SOURCES) + "/images/" + nom));
@@ -153,7 +155,7 @@ private slots:
     }
 
     void lesIcones() {
-        for (int cote : {48, 64, 128, 256}) {
+        for (int cote : {16, 24, 32, 48, 64, 128, 256}) {
             const QString taille = QString("%1x%1").arg(cote);
             const QImage icone(prefixe + "/share/icons/hicolor/" + taille + "/apps/" QUARTELO4_ID ".png");
             QVERIFY2(!icone.isNull(), qPrintable(taille));
