@@ -2,47 +2,28 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "echelles_essai.h"
 
-#include <QtMath>
-
-#include <limits>
+#include <cmath>
 
 #include "images_du_jeu.h"
-#include "palette.h"
 
 namespace essai {
 
-qreal echelleDuLancement()
+double psnrAuDessin(const QImage& vue, const QString& nom)
 {
-    bool lu = false;
-    const qreal echelle = qEnvironmentVariable("QT_SCALE_FACTOR").toDouble(&lu);
-    return lu ? echelle : 1.0;
-}
-
-QImage dessinAttendu(const QString& nom, int cote)
-{
-    for (const ImageDuJeu& image : imagesDuJeu(qreal(cote) / palette::coteCase))
+    QImage dessin;
+    for (const ImageDuJeu& image : imagesDuJeu(vue.width() / 90.0))
         if (image.nom == nom)
-            return image.image;
-    return QImage();
-}
-
-double psnr(const QImage& a, const QImage& b)
-{
-    if (a.size() != b.size() || a.isNull())
+            dessin = image.image.convertToFormat(QImage::Format_RGB32);
+    if (dessin.size() != vue.size())
         return 0.0;
-    const QImage x = a.convertToFormat(QImage::Format_RGB32);
-    const QImage y = b.convertToFormat(QImage::Format_RGB32);
     double somme = 0.0;
-    for (int ligne = 0; ligne < x.height(); ++ligne)
-        for (int colonne = 0; colonne < x.width(); ++colonne) {
-            const QRgb p = x.pixel(colonne, ligne);
-            const QRgb q = y.pixel(colonne, ligne);
-            for (int d : {qRed(p) - qRed(q), qGreen(p) - qGreen(q), qBlue(p) - qBlue(q)})
+    for (int y = 0; y < vue.height(); ++y)
+        for (int x = 0; x < vue.width(); ++x)
+            for (int decalage : {0, 8, 16}) {
+                const int d = int((vue.pixel(x, y) >> decalage) & 0xff) - int((dessin.pixel(x, y) >> decalage) & 0xff);
                 somme += d * d;
-        }
-    if (somme == 0.0)
-        return std::numeric_limits<double>::infinity();
-    return 10.0 * std::log10(255.0 * 255.0 * 3.0 * x.width() * x.height() / somme);
+            }
+    return 10.0 * std::log10(255.0 * 255.0 * 3.0 * vue.width() * vue.height() / somme);
 }
 
 }  // namespace essai

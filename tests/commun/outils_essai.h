@@ -14,10 +14,8 @@
 //   plateau_texte.h         the board as text
 //   accessibles_essai.h     the game as a screen reader reads and plays it
 //   mesures_essai.h         the controls of a window and where they lie
-//   echelles_essai.h        the pictures at a display scale
 
 #include "accessibles_essai.h"
-#include "echelles_essai.h"
 #include "fenetres_essai.h"
 #include "gestes_essai.h"
 #include "images_essai.h"

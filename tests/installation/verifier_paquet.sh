@@ -69,8 +69,7 @@ bash "$valider" bureau "$r/usr" "$id"
 bash "$valider" metainfo "$r/usr" "$id" "$version" "$date"
 bash "$valider" manuel "$r/usr"
 nombre=$(find "$r/usr/share/games/quartelo4/images" -type f | wc -l)
-# The fifteen pictures, each also at 2x and 3x.
-[ "$nombre" -eq 45 ] || echec "$nombre pictures instead of 45"
+[ "$nombre" -eq 45 ] || echec "$nombre pictures instead of 45 (15 at 1x, 2x and 3x)"
 for image in "$sources"/images/*.bmp; do
   cmp -s "$image" "$r/usr/share/games/quartelo4/images/$(basename "$image")" || echec "$(basename "$image") differs"
 done
