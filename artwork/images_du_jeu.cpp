@@ -16,56 +16,75 @@ namespace {
 
 using Dessin = std::function<void(QPainter&, const QRectF&)>;
 
-QImage peindre(int largeur, int hauteur, QImage::Format format, const Dessin& dessin) {
-    QImage image(largeur, hauteur, format);
+// The drawing is made for a picture of largeur by hauteur pixels; with an
+// echelle above 1 it is painted into as many more pixels (sides rounded),
+// still as a drawing, so that it stays sharp.
+QImage peindre(int largeur, int hauteur, QImage::Format format, const Dessin& dessin, qreal echelle = 1.0) {
+    QImage image(qRound(largeur * echelle), qRound(hauteur * echelle), format);
     image.fill(Qt::transparent);
     image.setDotsPerMeterX(2835);
     image.setDotsPerMeterY(2835);
     QPainter peintre(&image);
     peintre.setRenderHint(QPainter::Antialiasing, true);
     peintre.setRenderHint(QPainter::SmoothPixmapTransform, true);
+    if (image.width() != largeur || image.height() != hauteur)
+        peintre.scale(qreal(image.width()) / largeur, qreal(image.height()) / hauteur);
     dessin(peintre, QRectF(0, 0, largeur, hauteur));
     peintre.end();
     return image;
 }
 
-QImage caseOpaque(const Dessin& dessin) {
-    return peindre(palette::coteCase, palette::coteCase, QImage::Format_RGB32, dessin);
+QImage caseOpaque(const Dessin& dessin, qreal echelle) {
+    return peindre(palette::coteCase, palette::coteCase, QImage::Format_RGB32, dessin, echelle);
 }
 
 }  // namespace
 
-QList<ImageDuJeu> imagesDuJeu() {
+QList<ImageDuJeu> imagesDuJeu(qreal echelle) {
     using namespace dessins;
     QList<ImageDuJeu> images;
     images.append({"emplacement_pour_pion.bmp",
-                   caseOpaque([](QPainter& p, const QRectF& r) { dessinerEmplacement(p, r); })});
+                   caseOpaque([](QPainter& p, const QRectF& r) { dessinerEmplacement(p, r); }, echelle)});
     images.append({"pion_rouge_joue.bmp",
-                   caseOpaque([](QPainter& p, const QRectF& r) { dessinerPionJoue(p, r, Couleur::Rouge); })});
+                   caseOpaque([](QPainter& p, const QRectF& r) { dessinerPionJoue(p, r, Couleur::Rouge); }, echelle)});
     images.append({"pion_jaune_joue.bmp",
-                   caseOpaque([](QPainter& p, const QRectF& r) { dessinerPionJoue(p, r, Couleur::Jaune); })});
+                   caseOpaque([](QPainter& p, const QRectF& r) { dessinerPionJoue(p, r, Couleur::Jaune); }, echelle)});
     images.append({"pion_rouge.bmp",
-                   caseOpaque([](QPainter& p, const QRectF& r) { dessinerCurseur(p, r, Couleur::Rouge); })});
+                   caseOpaque([](QPainter& p, const QRectF& r) { dessinerCurseur(p, r, Couleur::Rouge); }, echelle)});
     images.append({"pion_jaune.bmp",
-                   caseOpaque([](QPainter& p, const QRectF& r) { dessinerCurseur(p, r, Couleur::Jaune); })});
+                   caseOpaque([](QPainter& p, const QRectF& r) { dessinerCurseur(p, r, Couleur::Jaune); }, echelle)});
     for (int colonne = 0; colonne < 7; ++colonne) {
         images.append({QString::number(colonne) + ".bmp", caseOpaque([colonne](QPainter& p, const QRectF& r) {
                            dessinerEnteteColonne(p, r, colonne);
-                       })});
+                       }, echelle)});
     }
     images.append({"pion_rouge_gagnant.bmp",
-                   caseOpaque([](QPainter& p, const QRectF& r) { dessinerPionGagnant(p, r, Couleur::Rouge); })});
+                   caseOpaque([](QPainter& p, const QRectF& r) { dessinerPionGagnant(p, r, Couleur::Rouge); }, echelle)});
     images.append({"pion_jaune_gagnant.bmp",
-                   caseOpaque([](QPainter& p, const QRectF& r) { dessinerPionGagnant(p, r, Couleur::Jaune); })});
+                   caseOpaque([](QPainter& p, const QRectF& r) { dessinerPionGagnant(p, r, Couleur::Jaune); }, echelle)});
     images.append({"icone.bmp", peindre(64, 64, QImage::Format_RGB32, [](QPainter& p, const QRectF&) {
                        dessinerIcone(p, 64, false);
-                   })});
+                   }, echelle)});
+    return images;
+}
+
+QString nomALEchelle(const QString& nom, int facteur) {
+    const qsizetype point = nom.lastIndexOf('.');
+    const QString suffixe = "@" + QString::number(facteur) + "x";
+    return point < 0 ? nom + suffixe : nom.left(point) + suffixe + nom.mid(point);
+}
+
+QList<ImageDuJeu> imagesDuJeuAgrandies() {
+    QList<ImageDuJeu> images;
+    for (int facteur : {2, 3})
+        for (ImageDuJeu& image : imagesDuJeu(facteur))
+            images.append({nomALEchelle(image.nom, facteur), image.image});
     return images;
 }
 
 QList<ImageDuJeu> iconesDuBureau() {
     QList<ImageDuJeu> icones;
-    for (int cote : {48, 64, 128, 256}) {
+    for (int cote : {16, 24, 32, 48, 64, 128, 256}) {
         const QString taille = QString::number(cote);
         icones.append({taille + "x" + taille + "/quartelo4.png",
                        peindre(cote, cote, QImage::Format_ARGB32_Premultiplied,

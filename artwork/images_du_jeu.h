@@ -15,11 +15,23 @@ struct ImageDuJeu {
 
 // The fifteen pictures that the game reads from its images folder, named as
 // the game looks for them: board cells and headers of 90 by 90 pixels, the
-// window icon of 64 by 64. All are opaque.
-QList<ImageDuJeu> imagesDuJeu();
+// window icon of 64 by 64. All are opaque. With an echelle above 1 the same
+// drawings fill as many more pixels (sides rounded to whole pixels), under
+// the same names.
+QList<ImageDuJeu> imagesDuJeu(qreal echelle = 1.0);
+
+// The same pictures at twice and three times the size, for screens with
+// that many device pixels per pixel, named as the game looks for them:
+// "0@2x.bmp", "pion_rouge_gagnant@3x.bmp"...
+QList<ImageDuJeu> imagesDuJeuAgrandies();
+
+// The name of a picture at facteur times its size: "@2x" before the
+// extension, or at the end of a name without one.
+QString nomALEchelle(const QString& nom, int facteur);
 
 // The icons of the desktop entry, with a transparent outside, one per size
-// folder of the icon theme: "64x64/quartelo4.png" and so on.
+// folder of the icon theme: "64x64/quartelo4.png" and so on, from 16 by 16
+// (the smallest a Windows icon holds) to 256 by 256.
 QList<ImageDuJeu> iconesDuBureau();
 
 // Writes each picture into the folder, in the format of its name's extension

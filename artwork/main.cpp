@@ -2,7 +2,8 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 
 // Draws every picture of the game and writes them out: the fifteen files of
-// the images folder and the icons of the desktop entry.
+// the images folder with their larger sizes (@2x, @3x), and the icons of the
+// desktop entry.
 //
 //   quartelo4_images <images folder> [<icons folder>]
 
@@ -20,7 +21,7 @@ int main(int argc, char** argv) {
         return 2;
     }
     QString erreur;
-    if (!ecrireImages(imagesDuJeu(), arguments.at(1), &erreur)) {
+    if (!ecrireImages(imagesDuJeu() + imagesDuJeuAgrandies(), arguments.at(1), &erreur)) {
         erreurs << "quartelo4_images : " << erreur << "\n";
         return 1;
     }

@@ -4,35 +4,72 @@
 #include "fichiers_images.h"
 
 #include <QString>
+#include <QtMath>
 
 namespace fichiers_images {
 
-QPixmap caseVide()
+QString nomALEchelle(const QString& nom, int facteur)
 {
-    return QPixmap(QStringLiteral("images/emplacement_pour_pion.bmp"));
+    const QString suffixe = QLatin1Char('@') + QString::number(facteur) + QLatin1Char('x');
+    const qsizetype point = nom.lastIndexOf(QLatin1Char('.'));
+    const qsizetype barre = nom.lastIndexOf(QLatin1Char('/'));
+    return point <= barre ? nom + suffixe : nom.left(point) + suffixe + nom.mid(point);
 }
 
-QPixmap pionJoue(int joueur)
+// On a screen of one device pixel per pixel (or less) the file is read
+// under its own name, and nothing else is tried. Above, the @2x or @3x file
+// is read first; without it, the base file as it is.
+QPixmap charger(const QString& nom, qreal rapport)
 {
-    return QPixmap(joueur == 1 ? QStringLiteral("images/pion_rouge_joue.bmp")
-                               : QStringLiteral("images/pion_jaune_joue.bmp"));
+    if (rapport <= 1.0)
+        return QPixmap(nom);
+    const int facteur = rapport > 2.0 ? 3 : 2;
+    QPixmap image(nomALEchelle(nom, facteur));
+    if (image.isNull())
+        return QPixmap(nom);
+    image.setDevicePixelRatio(facteur);
+    if (qFuzzyCompare(rapport, qreal(facteur)))
+        return image;
+    // Between two sizes: the larger one brought down smoothly to the exact
+    // device size, which the label then draws pixel for pixel.
+    const QSize taille = image.deviceIndependentSize().toSize();
+    QPixmap ajustee = image.scaled(qRound(taille.width() * rapport), qRound(taille.height() * rapport),
+                                   Qt::IgnoreAspectRatio, Qt::SmoothTransformation);
+    ajustee.setDevicePixelRatio(rapport);
+    return ajustee;
 }
 
-QPixmap pionGagnant(int joueur)
+QString caseVide()
 {
-    return QPixmap(joueur == 1 ? QStringLiteral("images/pion_rouge_gagnant")
-                               : QStringLiteral("images/pion_jaune_gagnant"));
+    return QStringLiteral("images/emplacement_pour_pion.bmp");
 }
 
-QPixmap curseur(int joueur)
+QString pionJoue(int joueur)
 {
-    return QPixmap(joueur == 1 ? QStringLiteral("images/pion_rouge.bmp")
-                               : QStringLiteral("images/pion_jaune.bmp"));
+    return joueur == 1 ? QStringLiteral("images/pion_rouge_joue.bmp") : QStringLiteral("images/pion_jaune_joue.bmp");
 }
 
-QPixmap enTete(int colonne)
+QString pionGagnant(int joueur)
 {
-    return QPixmap(QStringLiteral("images/") + QString::number(colonne) + QStringLiteral(".bmp"));
+    return joueur == 1 ? QStringLiteral("images/pion_rouge_gagnant") : QStringLiteral("images/pion_jaune_gagnant");
+}
+
+QString curseur(int joueur)
+{
+    return joueur == 1 ? QStringLiteral("images/pion_rouge.bmp") : QStringLiteral("images/pion_jaune.bmp");
+}
+
+QString enTete(int colonne)
+{
+    return QStringLiteral("images/") + QString::number(colonne) + QStringLiteral(".bmp");
+}
+
+QIcon icone()
+{
+    QIcon icone(QStringLiteral("images/icone.bmp"));
+    for (int facteur : {2, 3})
+        icone.addFile(nomALEchelle(QStringLiteral("images/icone.bmp"), facteur));
+    return icone;
 }
 
 } // namespace fichiers_images

@@ -3,6 +3,8 @@
 
 #include "label.h"
 
+#include "fichiers_images.h"
+
 namespace {
 
 constexpr int kCoteSansImage = 630 / 7;
@@ -41,4 +43,16 @@ QSize Label::minimumSizeHint() const
     if (pixmap().isNull())
         return QSize(kCoteSansImage, kCoteSansImage);
     return QLabel::minimumSizeHint();
+}
+
+void Label::montrerImage(const QString& nom)
+{
+    nomImage = nom;
+    setPixmap(fichiers_images::charger(nom, devicePixelRatio()));
+}
+
+void Label::rechargerImage()
+{
+    if (!nomImage.isEmpty())
+        montrerImage(nomImage);
 }

@@ -21,6 +21,12 @@ public:
     QSize sizeHint() const override;
     QSize minimumSizeHint() const override;
 
+    // Shows the picture of that name (see fichiers_images.h), read anew for
+    // the device pixel ratio of the label's screen.
+    void montrerImage(const QString& nom);
+    // Reads the picture shown again: the screen's ratio has changed.
+    void rechargerImage();
+
 signals:
     void clicked(int colonne);
     void moved(int colonne);
@@ -31,4 +37,5 @@ private slots:
 
 private:
     int colonne;
+    QString nomImage;
 };

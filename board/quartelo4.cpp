@@ -13,6 +13,7 @@
 #include "joueur.h"
 #include "label.h"
 #include "ordinateur.h"
+#include "suivi_du_rapport.h"
 #include "textes_accessibles.h"
 
 namespace {
@@ -87,6 +88,13 @@ Quartelo4::Quartelo4(Fenetre* fenetreDeJeu, bool rougeOrdi, bool jauneOrdi)
 
     selectionnerColonne(0);
     setLayout(layoutGrille);
+
+    // On a screen of another scale every picture is read again for it.
+    new SuiviDuRapport(this, [this] {
+        for (auto& ligne : labels)
+            for (Label* label : ligne)
+                label->rechargerImage();
+    });
 }
 
 // The labels and the layout belong to the widget tree; only the players are ours.
@@ -287,11 +295,11 @@ void Quartelo4::montrerCase(int ligneDuPlateau, int colonne, int joueur, bool ga
 {
     Label* label = labels[ligneDuPlateau + 1][colonne];
     if (joueur == 0)
-        label->setPixmap(fichiers_images::caseVide());
+        label->montrerImage(fichiers_images::caseVide());
     else if (gagnantDeLaLigne)
-        label->setPixmap(fichiers_images::pionGagnant(joueur));
+        label->montrerImage(fichiers_images::pionGagnant(joueur));
     else
-        label->setPixmap(fichiers_images::pionJoue(joueur));
+        label->montrerImage(fichiers_images::pionJoue(joueur));
     const QString nom = textes_accessibles::caseDuPlateau(colonne, ligneDuPlateau, joueur, gagnantDeLaLigne);
     // Only a real change is sent to the screen reader.
     if (label->accessibleName() != nom)
@@ -303,7 +311,7 @@ void Quartelo4::montrerEnTete(int colonne, int joueurDuCurseur)
 {
     Label* label = labels[0][colonne];
     const bool curseur = joueurDuCurseur == 1 || joueurDuCurseur == 2;
-    label->setPixmap(curseur ? fichiers_images::curseur(joueurDuCurseur) : fichiers_images::enTete(colonne));
+    label->montrerImage(curseur ? fichiers_images::curseur(joueurDuCurseur) : fichiers_images::enTete(colonne));
     const QString nom = curseur ? textes_accessibles::enTeteAvecCurseur(colonne, joueurDuCurseur)
                                 : textes_accessibles::enTete(colonne);
     if (label->accessibleName() != nom)

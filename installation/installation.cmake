@@ -8,7 +8,8 @@
 #   <prefix>/bin/quartelo4                          launcher: goes to the
 #                                                   data folder, starts the game
 #   <prefix>/libexec/quartelo4/quartelo4            the program
-#   <prefix>/share/quartelo4/images/*.bmp           its pictures
+#   <prefix>/share/quartelo4/images/*.bmp           its pictures, with their
+#                                                   @2x and @3x sizes
 #   <prefix>/share/applications/<id>.desktop        desktop entry
 #   <prefix>/share/metainfo/<id>.metainfo.xml       AppStream metainfo
 #   <prefix>/share/icons/hicolor/<n>x<n>/apps/<id>.png

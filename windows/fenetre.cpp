@@ -8,7 +8,6 @@
 #include <QCheckBox>
 #include <QComboBox>
 #include <QGroupBox>
-#include <QIcon>
 #include <QLabel>
 #include <QMessageBox>
 #include <QPushButton>
@@ -16,6 +15,7 @@
 
 #include "bouton.h"
 #include "centrage.h"
+#include "fichiers_images.h"
 #include "police_ajustee.h"
 #include "quartelo4.h"
 #include "textes.h"
@@ -205,7 +205,7 @@ Fenetre::Fenetre(int profondeur, bool sourisActive, bool rougeOrdinateur, bool j
     });
 
     centrerSurEcranPrincipal(this);
-    setWindowIcon(QIcon(QStringLiteral("images/icone.bmp")));
+    setWindowIcon(fichiers_images::icone());
     setWindowTitle(QStringLiteral("Quartelo 4"));
 
     plateau->setFocus(Qt::OtherFocusReason);

@@ -8,11 +8,11 @@
 #include <QCheckBox>
 #include <QComboBox>
 #include <QGroupBox>
-#include <QIcon>
 #include <QPushButton>
 #include <QRadioButton>
 
 #include "centrage.h"
+#include "fichiers_images.h"
 #include "fenetre.h"
 #include "police_ajustee.h"
 
@@ -110,7 +110,7 @@ FenetreDebut::FenetreDebut(Fenetre* fenetreDeJeu)
     PoliceAjustee::suivre(this);
 
     centrerSurEcranPrincipal(this);
-    setWindowIcon(QIcon(QStringLiteral("images/icone.bmp")));
+    setWindowIcon(fichiers_images::icone());
     setWindowTitle(QStringLiteral("Quartelo 4"));
 }
 

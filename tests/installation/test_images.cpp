@@ -77,7 +77,7 @@ private slots:
         QCOMPARE(dessin.exitStatus(), QProcess::NormalExit);
         QVERIFY2(dessin.exitCode() == 0, dessin.readAllStandardError().constData());
 
-        QCOMPARE(fichiersSous(images), [] { QStringList n = nomsDesImages; n.sort(); return n; }());
+        QCOMPARE(fichiersSous(images).size(), 3 * nomsDesImages.size());  // also at 2x and 3x
         QCOMPARE(fichiersSous("images"), fichiersSous(images));
         for (const QString& nom : fichiersSous(images)) {
             const QByteArray attendu = contenu(QDir(images).filePath(nom));
@@ -104,7 +104,7 @@ private slots:
             QVERIFY(dessin.waitForFinished(60000));
             QCOMPARE(dessin.exitCode(), 0);
         }
-        for (const QString& nom : nomsDesImages)
+        for (const QString& nom : fichiersSous(a.path()))
             QCOMPARE(contenu(a.filePath(nom)), contenu(b.filePath(nom)));
     }
 

@@ -142,10 +142,11 @@ private slots:
         QDir images(donnees() + "/images");
         QStringList installees = images.entryList(QDir::Files);
         installees.sort();
-        QStringList attendues = nomsDesImages;
+        QStringList attendues = QDir(QString(QUARTELO4_SOURCES) + "/images").entryList(QDir::Files);
         attendues.sort();
+        QCOMPARE(attendues.size(), 3 * nomsDesImages.size());  // also at 2x and 3x
         QCOMPARE(installees, attendues);
-        for (const QString& nom : nomsDesImages) {
+        for (const QString& nom : attendues) {
             const QByteArray octets = contenu(images.filePath(nom));
             QVERIFY(!octets.isEmpty());
             QCOMPARE(octets, contenu(QString(QUARTELO4_SOURCES) + "/images/" + nom));
@@ -153,7 +154,7 @@ private slots:
     }
 
     void lesIcones() {
-        for (int cote : {48, 64, 128, 256}) {
+        for (int cote : {16, 24, 32, 48, 64, 128, 256}) {
             const QString taille = QString("%1x%1").arg(cote);
             const QImage icone(prefixe + "/share/icons/hicolor/" + taille + "/apps/" QUARTELO4_ID ".png");
             QVERIFY2(!icone.isNull(), qPrintable(taille));

@@ -54,7 +54,7 @@ grep -qxF 'exec "/usr/libexec/quartelo4/quartelo4" "$@"' "$r/usr/games/quartelo4
 grep -qxF 'Path=/usr/share/games/quartelo4' "$entree" || echec "Path="
 grep -qxF 'Exec="/usr/games/quartelo4"' "$entree" || echec "Exec="
 grep -qxF "Icon=$id" "$entree" || echec "Icon="
-for cote in 48 64 128 256; do
+for cote in 16 24 32 48 64 128 256; do
   [ -f "$r/usr/share/icons/hicolor/${cote}x$cote/apps/$id.png" ] || echec "icon ${cote}x$cote"
 done
 doc="$r/usr/share/doc/quartelo4"
@@ -69,7 +69,7 @@ bash "$valider" bureau "$r/usr" "$id"
 bash "$valider" metainfo "$r/usr" "$id" "$version" "$date"
 bash "$valider" manuel "$r/usr"
 nombre=$(find "$r/usr/share/games/quartelo4/images" -type f | wc -l)
-[ "$nombre" -eq 15 ] || echec "$nombre pictures instead of 15"
+[ "$nombre" -eq 45 ] || echec "$nombre pictures instead of 45 (15 at 1x, 2x and 3x)"
 for image in "$sources"/images/*.bmp; do
   cmp -s "$image" "$r/usr/share/games/quartelo4/images/$(basename "$image")" || echec "$(basename "$image") differs"
 done

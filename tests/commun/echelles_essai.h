@@ -1,0 +1,15 @@
+// SPDX-FileCopyrightText: 2026 Quartelo 4 contributors
+// SPDX-License-Identifier: GPL-3.0-or-later
+#pragma once
+
+#include <QImage>
+#include <QString>
+
+namespace essai {
+
+// How close a picture on screen is to the art of images/`nom` ("3.bmp"...)
+// drawn at its size: the PSNR in dB over red, green and blue, infinite when
+// they are the same.
+double psnrAuDessin(const QImage& vue, const QString& nom);
+
+}  // namespace essai
