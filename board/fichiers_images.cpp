@@ -64,9 +64,11 @@ QString enTete(int colonne)
     return QStringLiteral("images/") + QString::number(colonne) + QStringLiteral(".bmp");
 }
 
-QIcon icone()
+QIcon icone(qreal rapport)
 {
     QIcon icone(QStringLiteral("images/icone.bmp"));
+    if (rapport <= 1.0)
+        return icone;
     for (int facteur : {2, 3})
         icone.addFile(nomALEchelle(QStringLiteral("images/icone.bmp"), facteur));
     return icone;

@@ -37,9 +37,9 @@ QString enTete(int colonne);
 // label that shows it stays blank.
 QPixmap charger(const QString& nom, qreal rapport);
 
-// The windows' icon, "images/icone.bmp" with its larger drawings, for the
-// taskbar and the window switchers of every screen.
-QIcon icone();
+// The windows' icon, "images/icone.bmp"; on a screen of more than one
+// device pixel per pixel, with its larger drawings too.
+QIcon icone(qreal rapport);
 
 // The name of the drawing at facteur times the size: "@2x" before the
 // extension, or at the end of a name without one.

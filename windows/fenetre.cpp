@@ -205,7 +205,7 @@ Fenetre::Fenetre(int profondeur, bool sourisActive, bool rougeOrdinateur, bool j
     });
 
     centrerSurEcranPrincipal(this);
-    setWindowIcon(fichiers_images::icone());
+    setWindowIcon(fichiers_images::icone(devicePixelRatio()));
     setWindowTitle(QStringLiteral("Quartelo 4"));
 
     plateau->setFocus(Qt::OtherFocusReason);

@@ -110,7 +110,7 @@ FenetreDebut::FenetreDebut(Fenetre* fenetreDeJeu)
     PoliceAjustee::suivre(this);
 
     centrerSurEcranPrincipal(this);
-    setWindowIcon(fichiers_images::icone());
+    setWindowIcon(fichiers_images::icone(devicePixelRatio()));
     setWindowTitle(QStringLiteral("Quartelo 4"));
 }
 
