@@ -4,7 +4,7 @@
 # quartelo4_bench: timings of the computer player's search (Google Benchmark).
 # A cross build, which has no Google Benchmark of its target, goes without.
 if(CMAKE_CROSSCOMPILING)
-  find_package(benchmark)
+  find_package(benchmark QUIET)
   if(NOT benchmark_FOUND)
     return()
   endif()

@@ -38,8 +38,10 @@ arreter() {
 trap arreter EXIT
 for _ in $(seq 100); do [ -s "$fichier_ecran" ] && break; sleep 0.1; done
 export DISPLAY=":$(cat "$fichier_ecran")"
+# One server for every program of the prefix, kept until the end (one may
+# already serve it).
+wineserver -p 2>/dev/null || true
 wineboot -i >/dev/null 2>&1
-wineserver -p
 
 construction="$racine/build-windows"
 cmake -S "$racine" -B "$construction" -G Ninja \

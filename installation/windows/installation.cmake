@@ -40,6 +40,8 @@ add_custom_command(OUTPUT "${QUARTELO4_ICO}"
   DEPENDS ${quartelo4_icones}
   COMMENT "Icône Windows quartelo4.ico"
   VERBATIM)
+add_custom_target(quartelo4_icone DEPENDS "${QUARTELO4_ICO}")
+add_dependencies(quartelo4 quartelo4_icone)
 configure_file("${CMAKE_CURRENT_LIST_DIR}/quartelo4.rc.in" "${CMAKE_CURRENT_BINARY_DIR}/quartelo4.rc" @ONLY)
 set_source_files_properties("${CMAKE_CURRENT_BINARY_DIR}/quartelo4.rc" PROPERTIES
   OBJECT_DEPENDS "${QUARTELO4_ICO}")
