@@ -32,8 +32,9 @@ if [ "${1:-}" = windows ]; then
     # dpkg-source) and the icon and installer tools.
     g++-mingw-w64-x86-64-posix ninja-build dpkg-dev python3 icoutils nsis zip unzip
     # Wine runs the tests and the checks of the program, on an Xvfb screen,
-    # with its own fonts; xdotool plays as a user would.
-    wine wine64 fonts-wine xdotool x11-utils
+    # with its own fonts; xdotool plays as a user would, ImageMagick reads the
+    # screen.
+    wine wine64 fonts-wine xdotool x11-utils imagemagick
   )
 fi
 
