@@ -47,6 +47,10 @@ set_source_files_properties("${CMAKE_CURRENT_BINARY_DIR}/quartelo4.rc" PROPERTIE
   OBJECT_DEPENDS "${QUARTELO4_ICO}")
 target_sources(quartelo4 PRIVATE "${CMAKE_CURRENT_BINARY_DIR}/quartelo4.rc")
 
+# The static Qt, and the Debian source it was built from.
+get_filename_component(quartelo4_qt "${Qt6_DIR}/../../.." ABSOLUTE)
+file(STRINGS "${quartelo4_qt}/avis/VERSION" QUARTELO4_VERSION_QT_DEBIAN LIMIT_COUNT 1)
+
 # The texts of the folder, with Windows' line ends.
 set(quartelo4_textes "${CMAKE_CURRENT_BINARY_DIR}/textes-windows")
 function(quartelo4_texte_windows source destination)
@@ -63,7 +67,6 @@ endforeach()
 
 # The notices of what the program links, from the notices kept with the
 # static Qt and Debian's description of the MinGW-w64 run-time.
-get_filename_component(quartelo4_qt "${Qt6_DIR}/../../.." ABSOLUTE)
 find_program(QUARTELO4_PYTHON NAMES python3 REQUIRED)
 mark_as_advanced(QUARTELO4_PYTHON)
 execute_process(
