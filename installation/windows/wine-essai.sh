@@ -3,7 +3,8 @@
 # SPDX-License-Identifier: GPL-3.0-or-later
 #
 # Runs a Windows program of the build under Wine, for CTest: its standard
-# output and error come back with Unix line ends, its exit status unchanged.
+# output and error come back with Unix line ends once it has ended, its exit
+# status unchanged.
 # The Wine prefix and the display are the caller's (scripts/windows.sh).
 #
 # Wine keeps the QT_* variables of the Unix environment from Windows
@@ -16,6 +17,14 @@ export WINEDEBUG="${WINEDEBUG:--all}"
 # Offscreen, Qt reads its fonts from one folder: DejaVu, as on Linux.
 export QT_QPA_FONTDIR="${QT_QPA_FONTDIR:-/usr/share/fonts/truetype/dejavu}"
 
+# A Unix path as Wine's drive Z: shows it (without starting a Wine program,
+# as winepath would).
+chemin_windows() {
+  local chemin
+  chemin="$(realpath -m "$1")"
+  printf 'Z:%s' "${chemin//\//\\}"
+}
+
 lot="$(mktemp --suffix=.cmd)"
 journal="$(mktemp --suffix=.txt)"
 trap 'rm -f "$lot" "$journal"' EXIT
@@ -25,7 +34,7 @@ arguments=("$@")
 qtest=0
 if grep -q -a -m 1 "Start testing of" "$programme"; then
   qtest=1
-  arguments+=(-o "$(winepath -w "$journal"),txt")
+  arguments+=(-o "$(chemin_windows "$journal"),txt")
 fi
 # In a batch file, % is written %%; the values and arguments are quoted.
 echappe() { printf '%s' "$1" | sed 's/%/%%/g'; }
@@ -33,19 +42,26 @@ echappe() { printf '%s' "$1" | sed 's/%/%%/g'; }
   printf '@echo off\r\n'
   while IFS='=' read -r nom valeur; do
     case "$nom" in
-      QT_QPA_FONTDIR) valeur="$(winepath -w "$valeur")" ;;
+      QT_QPA_FONTDIR) valeur="$(chemin_windows "$valeur")" ;;
     esac
     printf 'set "%s=%s"\r\n' "$nom" "$(echappe "$valeur")"
   done < <(env | grep '^QT_')
-  printf '"%s"' "$(winepath -w "$programme")"
+  printf '"%s"' "$(chemin_windows "$programme")"
   for argument in "${arguments[@]}"; do
     printf ' "%s"' "$(echappe "$argument")"
   done
   printf '\r\nexit /b %%ERRORLEVEL%%\r\n'
 } > "$lot"
+# The output goes through files, read once the program has ended: Wine's
+# own helper processes, started by the first program of a prefix, inherit
+# its output and may keep a pipe open for minutes after it.
+sortie="$(mktemp)" erreurs="$(mktemp)"
+trap 'rm -f "$lot" "$journal" "$sortie" "$erreurs"' EXIT
 statut=0
-wine cmd /c "$(winepath -w "$lot")" 2> >(tr -d '\r' >&2) | tr -d '\r' || statut=$?
+wine cmd /c "$(chemin_windows "$lot")" >"$sortie" 2>"$erreurs" || statut=$?
+tr -d '\r' < "$sortie"
 if [ "$qtest" = 1 ]; then
   tr -d '\r' < "$journal"
 fi
+tr -d '\r' < "$erreurs" >&2
 exit "$statut"
