@@ -14,6 +14,7 @@ set -euo pipefail
 ici="$(cd "$(dirname "${BASH_SOURCE[0]}")" && pwd)"
 source "$ici/wine_commun.sh"
 installateur="$(realpath "$1")"
+version="$(basename "$installateur" | sed -n 's/^quartelo4-\(.*\)-installation-x64\.exe$/\1/p')"
 export WINEPREFIX="$(mktemp -d)"
 export LANG=C.UTF-8
 trap 'wineserver -k 2>/dev/null || true; rm -rf "$WINEPREFIX"' EXIT
@@ -31,10 +32,10 @@ etat() {
       -o -path './users/*/AppData/Local/Temp' -prune -o -print | sort )
   registre 'HKLM\Software\Microsoft\Windows\CurrentVersion\Uninstall' | sort
 }
-# NSIS takes the folder after /D= as it stands, unquoted: cmd passes the
-# line on as it is written.
 # reg writes in the console's code page (437 for LANG=C.UTF-8).
 registre() { wine reg query "$@" /reg:64 2>/dev/null | tr -d '\r' | iconv -f CP437 -t UTF-8; }
+# NSIS takes the folder after /D= as it stands, unquoted: cmd passes the
+# line on as it is written.
 installer() {
   wine cmd /c "$(winepath -w "$installateur") /S /D=$dossier_windows"
   wineserver -w
@@ -57,7 +58,7 @@ entree="$(registre "$cle")"
 for valeur in "DisplayName    REG_SZ    Quartelo 4" "Publisher    REG_SZ    Quartelo 4 contributors" \
     "DisplayIcon    REG_SZ    $dossier_windows\\quartelo4.exe,0" \
     "UninstallString    REG_SZ    \"$dossier_windows\\desinstaller.exe\"" \
-    "InstallLocation    REG_SZ    $dossier_windows" "DisplayVersion    REG_SZ    " "EstimatedSize    REG_DWORD    0x"; do
+    "InstallLocation    REG_SZ    $dossier_windows" "DisplayVersion    REG_SZ    $version" "EstimatedSize    REG_DWORD    0x"; do
   grep -qF "$valeur" <<<"$entree" || echec "le registre n'a pas « $valeur » : $entree"
 done
 

@@ -6,6 +6,11 @@
 # show with the game's pictures. Sourced; DISPLAY and WINEPREFIX are the
 # caller's.
 
+# Quiet Wine, which adds nothing to the desktop of the machine (menu
+# entries, file associations) and downloads nothing.
+export WINEDEBUG="${WINEDEBUG:--all}"
+export WINEDLLOVERRIDES="winemenubuilder.exe=d;mscoree=d;mshtml=d"
+
 # Stops the check with a message.
 echec() { echo "ÉCHEC : $*" >&2; exit 1; }
 
