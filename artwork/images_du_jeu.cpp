@@ -4,6 +4,7 @@
 #include "images_du_jeu.h"
 
 #include "dessins.h"
+#include "nom_a_l_echelle.h"
 #include "palette.h"
 
 #include <QDir>
@@ -66,12 +67,6 @@ QList<ImageDuJeu> imagesDuJeu(qreal echelle) {
                        dessinerIcone(p, 64, false);
                    }, echelle)});
     return images;
-}
-
-QString nomALEchelle(const QString& nom, int facteur) {
-    const qsizetype point = nom.lastIndexOf('.');
-    const QString suffixe = "@" + QString::number(facteur) + "x";
-    return point < 0 ? nom + suffixe : nom.left(point) + suffixe + nom.mid(point);
 }
 
 QList<ImageDuJeu> imagesDuJeuAgrandies() {

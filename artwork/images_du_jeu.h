@@ -25,10 +25,6 @@ QList<ImageDuJeu> imagesDuJeu(qreal echelle = 1.0);
 // "0@2x.bmp", "pion_rouge_gagnant@3x.bmp"...
 QList<ImageDuJeu> imagesDuJeuAgrandies();
 
-// The name of a picture at facteur times its size: "@2x" before the
-// extension, or at the end of a name without one.
-QString nomALEchelle(const QString& nom, int facteur);
-
 // The icons of the desktop entry, with a transparent outside, one per size
 // folder of the icon theme: "64x64/quartelo4.png" and so on, from 16 by 16
 // (the smallest a Windows icon holds) to 256 by 256.

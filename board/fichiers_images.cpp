@@ -3,18 +3,12 @@
 
 #include "fichiers_images.h"
 
+#include "nom_a_l_echelle.h"
+
 #include <QString>
 #include <QtMath>
 
 namespace fichiers_images {
-
-QString nomALEchelle(const QString& nom, int facteur)
-{
-    const QString suffixe = QLatin1Char('@') + QString::number(facteur) + QLatin1Char('x');
-    const qsizetype point = nom.lastIndexOf(QLatin1Char('.'));
-    const qsizetype barre = nom.lastIndexOf(QLatin1Char('/'));
-    return point <= barre ? nom + suffixe : nom.left(point) + suffixe + nom.mid(point);
-}
 
 // On a screen of one device pixel per pixel (or less) the file is read
 // under its own name, and nothing else is tried. Above, the @2x or @3x file

@@ -41,8 +41,4 @@ QPixmap charger(const QString& nom, qreal rapport);
 // device pixel per pixel, with its larger drawings too.
 QIcon icone(qreal rapport);
 
-// The name of the drawing at facteur times the size: "@2x" before the
-// extension, or at the end of a name without one.
-QString nomALEchelle(const QString& nom, int facteur);
-
 } // namespace fichiers_images
