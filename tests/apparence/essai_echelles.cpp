@@ -27,7 +27,7 @@ QString flou(const Quartelo4* plateau, int ligne, int colonne, const QString& no
     const QImage vue = plateau->getLabel(ligne, colonne)->grab().toImage().convertToFormat(QImage::Format_RGB32);
     const double mesure = psnrAuDessin(vue, nom);
     qInfo("%s at %g: %.1f dB", qPrintable(nom), echelle, mesure);
-    const QString grande = "images/" + nom.chopped(4) + (echelle > 2 ? "@3x.bmp" : "@2x.bmp");
+    const QString grande = cheminAgrandi(nom, echelle);
     if (echelle != qRound(echelle) && vue != QImage(grande).scaled(vue.size(), Qt::IgnoreAspectRatio, Qt::SmoothTransformation))
         return grande + " not scaled down";
     const double attendu = echelle == 1 ? INFINITY : echelle == qRound(echelle) ? 45 : seuil;

@@ -5,6 +5,7 @@
 #include <cmath>
 
 #include "images_du_jeu.h"
+#include "nom_a_l_echelle.h"
 
 namespace essai {
 
@@ -24,6 +25,11 @@ double psnrAuDessin(const QImage& vue, const QString& nom)
                 somme += d * d;
             }
     return 10.0 * std::log10(255.0 * 255.0 * 3.0 * vue.width() * vue.height() / somme);
+}
+
+QString cheminAgrandi(const QString& nom, qreal rapport)
+{
+    return nomALEchelle(QStringLiteral("images/") + nom, rapport > 2 ? 3 : 2);
 }
 
 }  // namespace essai

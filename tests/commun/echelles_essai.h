@@ -12,4 +12,8 @@ namespace essai {
 // they are the same.
 double psnrAuDessin(const QImage& vue, const QString& nom);
 
+// The larger drawing of images/`nom` that a screen of this device pixel
+// ratio reads: "images/3@2x.bmp" up to 2, "images/3@3x.bmp" above.
+QString cheminAgrandi(const QString& nom, qreal rapport);
+
 }  // namespace essai
