@@ -13,6 +13,7 @@
 #include "joueur.h"
 #include "label.h"
 #include "ordinateur.h"
+#include "plateforme.h"
 #include "suivi_du_rapport.h"
 #include "textes_accessibles.h"
 
@@ -229,7 +230,7 @@ bool Quartelo4::jouerColonne(int colonne)
         if (ligne > 0)
             montrerCase(ligne - 1, colonne, 0, false);
         montrerCase(ligne, colonne, joueurCourant, false);
-        repaint();
+        plateforme::montrerEtape(this);
         arrivee = ligne;
     }
 

@@ -16,6 +16,7 @@
 #include "bouton.h"
 #include "centrage.h"
 #include "fichiers_images.h"
+#include "plateforme.h"
 #include "police_ajustee.h"
 #include "quartelo4.h"
 #include "textes.h"
@@ -301,4 +302,5 @@ void Fenetre::afficherFinDePartie()
     QMessageBox::information(this, QStringLiteral("Partie terminée"),
                              textes::finDePartie(plateau->getCouleurGagnant()),
                              QMessageBox::Ok, QMessageBox::NoButton);
+    plateforme::apresMessage(this);
 }

@@ -10,6 +10,7 @@
 
 #include "fenetre.h"
 #include "fenetre_debut.h"
+#include "plateforme.h"
 #include "style_compact.h"
 
 int main(int argc, char* argv[])
@@ -25,6 +26,7 @@ int main(int argc, char* argv[])
     QGuiApplication::setDesktopFileName(QStringLiteral(QUARTELO4_ID));
     // The look must be in place before the windows measure their contents.
     installerStyle(application);
+    plateforme::preparer(application);
     Fenetre fenetre(8, true, false, false);
     FenetreDebut fenetreDebut(&fenetre);
     fenetreDebut.setVisible(true);

@@ -5,6 +5,7 @@
 
 #include <QApplication>
 #include <QEvent>
+#include <QFontDatabase>
 #include <QLayout>
 #include <QWidget>
 
@@ -15,6 +16,11 @@ namespace {
 constexpr const char* kFamilleDuJeu = "DejaVu Sans";
 // The name the toolkit gives the font when the desktop has chosen none.
 constexpr const char* kFamilleSansChoix = "Sans Serif";
+// Where the desktop names a face the system does not have (Wine without
+// Windows' fonts names « MS Shell Dlg »), the first of these that it has,
+// rather than whatever face comes first in alphabetical order: the faces of
+// Windows' interface, then the game's own.
+constexpr const char* kFamillesDeSecours[] = {"Tahoma", "Segoe UI", kFamilleDuJeu};
 
 // The steps of the fitting, and the smallest size it goes down to.
 constexpr qreal kPasEnPoints = 0.5;
@@ -29,6 +35,16 @@ QFont policeDuBureau()
     QFont police = QApplication::font();
     if (police.family() == QLatin1String(kFamilleSansChoix)) {
         police.setFamily(QString::fromLatin1(kFamilleDuJeu));
+        police.setStyleHint(QFont::SansSerif);
+    } else if (!QFontDatabase::hasFamily(police.family())) {
+        QString secours = QString::fromLatin1(kFamilleDuJeu);
+        for (const char* famille : kFamillesDeSecours) {
+            if (QFontDatabase::hasFamily(QString::fromLatin1(famille))) {
+                secours = QString::fromLatin1(famille);
+                break;
+            }
+        }
+        police.setFamily(secours);
         police.setStyleHint(QFont::SansSerif);
     }
     return police;
