@@ -17,7 +17,7 @@ racine="$(cd "$(dirname "${BASH_SOURCE[0]}")/.." && pwd)"
 debut=$SECONDS
 bash "$racine/scripts/installer-dependances.sh" windows
 cache="${QUARTELO4_CACHE:-${XDG_CACHE_HOME:-$HOME/.cache}/quartelo4}"
-qt="$(bash "$racine/installation/windows/qt-statique.sh" "$cache")"
+qt="$(bash "$racine/installation/qt-statique.sh" "$cache" windows)"
 echo "Qt pour Windows : $qt ($((SECONDS - debut)) s)"
 
 # A screen and a Wine prefix for the test programs (the build already runs
@@ -44,9 +44,9 @@ wineserver -p 2>/dev/null || true
 wineboot -i >/dev/null 2>&1
 
 construction="$racine/build-windows"
+# Qt's toolchain file loads the MinGW-w64 one kept in its prefix.
 cmake -S "$racine" -B "$construction" -G Ninja \
   -DCMAKE_TOOLCHAIN_FILE="$qt/lib/cmake/Qt6/qt.toolchain.cmake" \
-  -DQT_CHAINLOAD_TOOLCHAIN_FILE="$racine/installation/windows/chaine-mingw.cmake" \
   -DCMAKE_BUILD_TYPE=Release
 cmake --build "$construction" -j "$(nproc)"
 version="$(sed -n 's/^CMAKE_PROJECT_VERSION:STATIC=//p' "$construction/CMakeCache.txt")"
