@@ -88,6 +88,28 @@ QList<ImageDuJeu> iconesDuBureau() {
     return icones;
 }
 
+QList<ImageDuJeu> imagesDeLInstallateur() {
+    // Two columns of the board, the lowest row whole, tokens played from the
+    // bottom up; top row first.
+    static constexpr char cases[4][3] = {"..", "r.", "jr", "rj"};
+    constexpr int largeur = 164;
+    constexpr int hauteur = 314;
+    constexpr qreal carre = largeur / 2.0;
+    return {{"bienvenue.bmp", peindre(largeur, hauteur, QImage::Format_RGB32, [](QPainter& p, const QRectF&) {
+                 for (int ligne = 0; ligne < 4; ++ligne) {
+                     for (int colonne = 0; colonne < 2; ++colonne) {
+                         const QRectF ou(colonne * carre, hauteur - (4 - ligne) * carre, carre, carre);
+                         const char valeur = cases[ligne][colonne];
+                         if (valeur == '.')
+                             dessins::dessinerEmplacement(p, ou);
+                         else
+                             dessins::dessinerPionJoue(p, ou, valeur == 'r' ? dessins::Couleur::Rouge
+                                                                             : dessins::Couleur::Jaune);
+                     }
+                 }
+             })}};
+}
+
 bool ecrireImages(const QList<ImageDuJeu>& images, const QString& dossier, QString* erreur) {
     const QDir racine(dossier);
     for (const ImageDuJeu& image : images) {

@@ -30,6 +30,10 @@ QList<ImageDuJeu> imagesDuJeuAgrandies();
 // (the smallest a Windows icon holds) to 256 by 256.
 QList<ImageDuJeu> iconesDuBureau();
 
+// The picture of the Windows installer's welcome and finish pages, 164 by
+// 314 pixels as NSIS shows it: a strip of the board with a few tokens.
+QList<ImageDuJeu> imagesDeLInstallateur();
+
 // Writes each picture into the folder, in the format of its name's extension
 // (BMP pictures as 24 bits per pixel). Creates the folder and its
 // sub-folders if needed. On failure returns false and describes it.

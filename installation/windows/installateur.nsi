@@ -50,8 +50,16 @@ VIAddVersionKey /LANG=1036 "LegalCopyright" "© 2026 ${EDITEUR}, GPL-3.0-or-late
 !define MUI_FINISHPAGE_RUN
 !define MUI_FINISHPAGE_RUN_TEXT "Lancer ${NOM}"
 !define MUI_FINISHPAGE_RUN_FUNCTION Lancer
+; The game's own picture beside the welcome and finish pages (artwork/).
+!define MUI_WELCOMEFINISHPAGE_BITMAP "${BANDEAU}"
 
 !insertmacro MUI_PAGE_WELCOME
+; The GPL grants rights and asks for no acceptance: the page informs, and
+; its button moves on like the others.
+!define MUI_PAGE_HEADER_SUBTEXT "${NOM} est un logiciel libre, sous la licence publique générale GNU."
+!define MUI_LICENSEPAGE_TEXT_TOP "Cette licence vous donne le droit d'utiliser, d'étudier, de modifier et de redistribuer ${NOM}."
+!define MUI_LICENSEPAGE_TEXT_BOTTOM "Vous n'avez pas à accepter cette licence pour installer ou utiliser ${NOM}. Elle fixe les conditions auxquelles vous pouvez le modifier et le redistribuer."
+!define MUI_LICENSEPAGE_BUTTON "$(^NextBtn)"
 !insertmacro MUI_PAGE_LICENSE "${DOSSIER}\licences\GPL-3.0-or-later.txt"
 !insertmacro MUI_PAGE_COMPONENTS
 !insertmacro MUI_PAGE_DIRECTORY

@@ -41,4 +41,5 @@ taille=$(( ($(du -sb "$dossier" | cut -f1) + 1023) / 1024 ))
 makensis -V2 -INPUTCHARSET UTF8 \
   -DVERSION="$version" -DDOSSIER="$dossier" -DICONE="$icone" -DTAILLE="$taille" \
   -DFICHIERS="$listes/fichiers.nsh" -DDESINSTALLATION="$listes/desinstallation.nsh" \
+  -DBANDEAU="$ici/../../artwork/installateur/bienvenue.bmp" \
   -DSORTIE="$sortie" "$ici/installateur.nsi"

@@ -94,8 +94,9 @@ private slots:
         QVERIFY(dossier.isValid());
         const QString images = dossier.filePath("images");
         const QString icones = dossier.filePath("icones");
+        const QString installateur = dossier.filePath("installateur");
         QProcess dessin;
-        dessin.start(QUARTELO4_PROGRAMME_IMAGES, {images, icones});
+        dessin.start(QUARTELO4_PROGRAMME_IMAGES, {images, icones, installateur});
         QVERIFY(dessin.waitForFinished(60000));
         QCOMPARE(dessin.exitStatus(), QProcess::NormalExit);
         QVERIFY2(dessin.exitCode() == 0, dessin.readAllStandardError().constData());
@@ -117,6 +118,10 @@ private slots:
                                                    QImage(QDir(icones).filePath(nom)));
             QVERIFY2(ecart.isEmpty(), qPrintable(nom + " differs from what artwork/ draws, " + ecart));
         }
+        QCOMPARE(fichiersSous(QUARTELO4_DOSSIER_INSTALLATEUR), fichiersSous(installateur));
+        for (const QString& nom : fichiersSous(installateur))
+            QVERIFY2(contenu(QDir(QUARTELO4_DOSSIER_INSTALLATEUR).filePath(nom)) == contenu(QDir(installateur).filePath(nom)),
+                     qPrintable(nom + " differs from what artwork/ draws"));
     }
 
     void laComparaisonDesIconesResteSerree_data() {
