@@ -1,9 +1,10 @@
 #!/usr/bin/env python3
 # SPDX-FileCopyrightText: 2026 Quartelo 4 contributors
 # SPDX-License-Identifier: GPL-3.0-or-later
-"""Writes the notices of the third-party code linked into the Windows program.
+"""Writes the notices of the third-party code linked into the Windows program,
+or with --web into the browser's.
 
-    avis_tiers.py QT_NOTICES OUTPUT_FOLDER [NAME=COPYRIGHT_FILE ...]
+    avis_tiers.py [--web] QT_NOTICES OUTPUT_FOLDER [NAME=COPYRIGHT_FILE ...]
 
 QT_NOTICES is the folder of Qt's notice material kept with the static Qt
 (its LICENSES/ and, under src/, every qt_attribution.json with the licence
@@ -11,6 +12,7 @@ files beside it). OUTPUT_FOLDER receives AVIS-TIERS.txt, with Qt and each
 component the program links, its copyright and its licence texts, and the
 licence texts of Qt itself; then each NAME with the whole of its
 COPYRIGHT_FILE (the compiler's run-time libraries, as Debian describes them).
+The Windows file has Windows' line ends.
 """
 import json
 import pathlib
@@ -27,6 +29,8 @@ src/3rdparty/sha1 src/3rdparty/sha3 src/3rdparty/rfc6234 src/3rdparty/blake2
 src/3rdparty/libpng src/3rdparty/libjpeg src/3rdparty/freetype
 src/3rdparty/harfbuzz-ng src/3rdparty/md4c src/3rdparty/pixman src/3rdparty/icc
 """.split()
+# The browser's program also carries the fonts that Qt embeds there.
+DOSSIERS_WEB = ["src/3rdparty/wasm"]
 LICENCES_QT = ["LGPL-3.0-only.txt", "GPL-3.0-only.txt", "GPL-2.0-only.txt", "Qt-GPL-exception-1.0.txt"]
 TRAIT = "=" * 78
 
@@ -41,27 +45,45 @@ def texte(fichier):
 
 
 def main():
-    if len(sys.argv) < 3 or not all("=" in a for a in sys.argv[3:]):
+    arguments = sys.argv[1:]
+    web = arguments[:1] == ["--web"]
+    if web:
+        arguments = arguments[1:]
+    if len(arguments) < 2 or not all("=" in a for a in arguments[2:]):
         sys.exit(__doc__)
-    source = pathlib.Path(sys.argv[1])
-    sortie = pathlib.Path(sys.argv[2])
+    source = pathlib.Path(arguments[0])
+    sortie = pathlib.Path(arguments[1])
     version = (source / "VERSION").read_text(encoding="utf-8").strip()
-    parties = [
-        "Quartelo 4 pour Windows contient, lié statiquement, le code des logiciels\n"
-        "ci-dessous. Chacun est cité avec ses droits d'auteur et le texte de sa licence.\n"
-        "(Quartelo 4 for Windows statically links the software below; each is listed\n"
-        "with its copyright notices and licence texts.)",
-        f"Qt {version.split('+')[0]} (Qt Core, Qt GUI, Qt Widgets, plugins for Windows)\n"
-        "https://www.qt.io/\n"
-        "Copyright (C) The Qt Company Ltd. and other contributors.\n"
-        "Licence: LGPL-3.0-only OR GPL-2.0-only OR GPL-3.0-only; used here under\n"
-        "GPL-3.0-only, as part of a program under GPL-3.0-or-later. Source: Debian's\n"
-        f"source package qt6-base {version} (see LISEZMOI.txt).",
-    ]
+    if web:
+        parties = [
+            "Quartelo 4 dans le navigateur contient, lié statiquement, le code des\n"
+            "logiciels ci-dessous. Chacun est cité avec ses droits d'auteur et le texte de\n"
+            "sa licence. (Quartelo 4 for the browser statically links the software below;\n"
+            "each is listed with its copyright notices and licence texts.)",
+            f"Qt {version.split('+')[0]} (Qt Core, Qt GUI, Qt Widgets, plugins for WebAssembly)\n"
+            "https://www.qt.io/\n"
+            "Copyright (C) The Qt Company Ltd. and other contributors.\n"
+            "Licence: LGPL-3.0-only OR GPL-2.0-only OR GPL-3.0-only; used here under\n"
+            "GPL-3.0-only, as part of a program under GPL-3.0-or-later. Source: Debian's\n"
+            f"source package qt6-base {version}.",
+        ]
+    else:
+        parties = [
+            "Quartelo 4 pour Windows contient, lié statiquement, le code des logiciels\n"
+            "ci-dessous. Chacun est cité avec ses droits d'auteur et le texte de sa licence.\n"
+            "(Quartelo 4 for Windows statically links the software below; each is listed\n"
+            "with its copyright notices and licence texts.)",
+            f"Qt {version.split('+')[0]} (Qt Core, Qt GUI, Qt Widgets, plugins for Windows)\n"
+            "https://www.qt.io/\n"
+            "Copyright (C) The Qt Company Ltd. and other contributors.\n"
+            "Licence: LGPL-3.0-only OR GPL-2.0-only OR GPL-3.0-only; used here under\n"
+            "GPL-3.0-only, as part of a program under GPL-3.0-or-later. Source: Debian's\n"
+            f"source package qt6-base {version} (see LISEZMOI.txt).",
+        ]
     for nom in LICENCES_QT:
         parties.append(f"Qt: {nom[:-4]}\n\n" + texte(source / "LICENSES" / nom))
     vus = set()
-    for relatif in DOSSIERS:
+    for relatif in DOSSIERS + (DOSSIERS_WEB if web else []):
         dossier = source / relatif
         for a in attributions(dossier):
             if a["Id"] in vus:
@@ -80,13 +102,15 @@ def main():
             for fichier in fichiers:
                 lignes.append("\n" + texte(dossier / fichier))
             parties.append("\n".join(lignes))
-    for autre in sys.argv[3:]:
+    for autre in arguments[2:]:
         nom, fichier = autre.split("=", 1)
         parties.append(nom + "\n\n" + texte(pathlib.Path(fichier)))
     sortie.mkdir(parents=True, exist_ok=True)
     contenu = ("\n\n" + TRAIT + "\n\n").join(parties) + "\n"
     # Windows' own line ends, for every editor there.
-    (sortie / "AVIS-TIERS.txt").write_bytes(contenu.replace("\n", "\r\n").encode("utf-8"))
+    if not web:
+        contenu = contenu.replace("\n", "\r\n")
+    (sortie / "AVIS-TIERS.txt").write_bytes(contenu.encode("utf-8"))
 
 
 if __name__ == "__main__":

@@ -127,12 +127,13 @@ mkdir -p "$travail" "$prefixe"
 cp "$chaine" "$prefixe/"
 chaine="$prefixe/$(basename "$chaine")"
 if [ "$cible" = web ]; then
-  # Qt's configure asks for an emsdk; Debian's emscripten stands in for its
-  # compiler folder.
-  mkdir -p "$prefixe/emsdk/upstream/emscripten"
+  # Qt asks for an emsdk, when it is built and when a project is; Debian's
+  # emscripten stands in for its compiler folder (EMSDK names this one).
+  mkdir -p "$prefixe/emsdk/upstream/emscripten/cmake/Modules/Platform"
   echo "EMSCRIPTEN_ROOT = emsdk_path + '/upstream/emscripten'" > "$prefixe/emsdk/.emscripten"
   ln -sf /usr/bin/emcc "$prefixe/emsdk/upstream/emscripten/emcc"
-  export EMSDK="$prefixe/emsdk" NODE_PATH=/usr/share/nodejs
+  cp "$chaine" "$prefixe/emsdk/upstream/emscripten/cmake/Modules/Platform/Emscripten.cmake"
+  export EMSDK="$prefixe/emsdk" NODE_PATH=/usr/share/nodejs EMSDK_PYTHON=/usr/bin/python3
 fi
 
 cmake -S "$source" -B "$travail" -G Ninja \

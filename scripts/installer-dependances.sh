@@ -7,6 +7,7 @@
 #
 #   installer-dependances.sh           for Linux
 #   installer-dependances.sh windows   also for the Windows build (scripts/windows.sh)
+#   installer-dependances.sh web       also for the browser's (scripts/web.sh)
 set -euo pipefail
 
 paquets=(
@@ -33,8 +34,21 @@ if [ "${1:-}" = windows ]; then
     g++-mingw-w64-x86-64-posix ninja-build dpkg-dev python3 icoutils nsis zip unzip
     # Wine runs the tests and the checks of the program, on an Xvfb screen,
     # with its own fonts; xdotool plays as a user would, ImageMagick reads the
-    # screen.
-    wine wine64 fonts-wine xdotool x11-utils imagemagick
+    # screen; file tells a Windows program.
+    wine wine64 fonts-wine xdotool x11-utils imagemagick file
+    # A serif face whose name sorts first (C059), as ImageMagick's recommended
+    # fonts bring: the check of the real program shows it never falls to it.
+    fonts-urw-base35
+  )
+fi
+if [ "${1:-}" = web ]; then
+  paquets+=(
+    # The compiler to WebAssembly, Qt's build, and Node.js, which emscripten
+    # runs and the tests are written in (its npm fetches their client).
+    emscripten ninja-build dpkg-dev python3 nodejs
+    # The site compressed beforehand, served as a host would, and the
+    # browser that plays it.
+    brotli gzip nginx libnginx-mod-http-brotli-static chromium
   )
 fi
 

@@ -70,7 +70,7 @@ endforeach()
 find_program(QUARTELO4_PYTHON NAMES python3 REQUIRED)
 mark_as_advanced(QUARTELO4_PYTHON)
 execute_process(
-  COMMAND "${QUARTELO4_PYTHON}" "${CMAKE_CURRENT_LIST_DIR}/avis_tiers.py"
+  COMMAND "${QUARTELO4_PYTHON}" "${PROJECT_SOURCE_DIR}/installation/avis_tiers.py"
     "${quartelo4_qt}/avis" "${quartelo4_textes}/licences"
     "MinGW-w64 run-time and winpthreads=/usr/share/doc/mingw-w64-common/copyright"
     "GCC run-time libraries (libgcc, libstdc++)=/usr/share/doc/gcc-mingw-w64-x86-64-posix-runtime/copyright"

@@ -1,0 +1,75 @@
+#!/usr/bin/env bash
+# SPDX-FileCopyrightText: 2026 Quartelo 4 contributors
+# SPDX-License-Identifier: GPL-3.0-or-later
+#
+# Builds Quartelo 4 for the browser on Debian, as a static site, and tests it
+# in Chromium:
+#
+#   bash scripts/web.sh            builds, tests, names the site folder
+#   bash scripts/web.sh servir     then serves the site on 127.0.0.1:8080
+#                                  (QUARTELO4_PORT), until Ctrl+C
+#
+# Installs what it needs from Debian; the first run also builds a static Qt
+# for WebAssembly from Debian's qt6-base source (about twenty minutes on two
+# cores) and keeps it in ~/.cache/quartelo4 (QUARTELO4_CACHE) beside the
+# Windows one, so that later runs take minutes.
+set -euo pipefail
+racine="$(cd "$(dirname "${BASH_SOURCE[0]}")/.." && pwd)"
+debut=$SECONDS
+bash "$racine/scripts/installer-dependances.sh" web
+cache="${QUARTELO4_CACHE:-${XDG_CACHE_HOME:-$HOME/.cache}/quartelo4}"
+# Debian's emscripten runs under the system's Python, and its JavaScript
+# parts find their modules there.
+export EMSDK_PYTHON=/usr/bin/python3 NODE_PATH=/usr/share/nodejs
+qt="$(bash "$racine/installation/qt-statique.sh" "$cache" web)"
+export EMSDK="$qt/emsdk"
+echo "Qt pour WebAssembly : $qt ($((SECONDS - debut)) s)"
+
+# The desktop's analysis tool, whose moves the browser's computer must make.
+construction="$racine/build-web"
+cmake -S "$racine" -B "$construction/bureau" -DQUARTELO4_GUI=OFF -DCMAKE_BUILD_TYPE=Release >/dev/null
+cmake --build "$construction/bureau" --target quartelo4_analyse -j "$(nproc)"
+
+cmake -S "$racine" -B "$construction" -G Ninja \
+  -DCMAKE_TOOLCHAIN_FILE="$qt/lib/cmake/Qt6/qt.toolchain.cmake" \
+  -DQUARTELO4_ANALYSE_HOTE="$construction/bureau/bench/quartelo4_analyse" \
+  -DCMAKE_BUILD_TYPE=Release
+cmake --build "$construction" -j "$(nproc)"
+version="$(sed -n 's/^CMAKE_PROJECT_VERSION:STATIC=//p' "$construction/CMakeCache.txt")"
+
+# The site, its source archive, and every text file compressed beforehand
+# for the servers that send them as they are.
+site="$construction/site"
+rm -rf "$site"
+cmake --install "$construction" --prefix "$site"
+archive="$site/quartelo4-$version-sources.tar.gz"
+if git -C "$racine" rev-parse --is-inside-work-tree >/dev/null 2>&1; then
+  git -C "$racine" archive --prefix="quartelo4-$version/" -o "$archive" HEAD
+else
+  tar czf "$archive" -C "$(dirname "$racine")" \
+    --exclude='build*' --transform="s,^$(basename "$racine"),quartelo4-$version," "$(basename "$racine")"
+fi
+find "$site" -type f \( -name '*.html' -o -name '*.js' -o -name '*.wasm' -o -name '*.data' \
+    -o -name '*.txt' -o -name '*.webmanifest' \) -print0 |
+  while IFS= read -r -d '' fichier; do
+    brotli -q 11 -f -o "$fichier.br" "$fichier"
+    gzip -9 -n -k -f "$fichier"
+  done
+
+if [ "${1:-}" = servir ]; then
+  exec bash "$racine/tests/web/serveur.sh" "$site" "${QUARTELO4_PORT:-8080}"
+fi
+
+# The browser tests: their client from npm, as the lock file fixes it.
+if ! command -v npm >/dev/null; then
+  DEBIAN_FRONTEND=noninteractive apt-get install -y -qq --no-install-recommends npm
+fi
+essais="$construction/essais-web"
+mkdir -p "$essais"
+cp "$racine/tests/web/package.json" "$racine/tests/web/package-lock.json" "$essais/"
+( cd "$essais" && PUPPETEER_SKIP_DOWNLOAD=1 npm ci --no-audit --no-fund --loglevel=error )
+ctest --test-dir "$construction" --output-on-failure -L web
+
+echo "Construction pour le navigateur : $((SECONDS - debut)) s"
+du -sh "$site"
+echo "Site : $site"

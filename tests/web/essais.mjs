@@ -1,0 +1,344 @@
+// SPDX-FileCopyrightText: 2026 Quartelo 4 contributors
+// SPDX-License-Identifier: GPL-3.0-or-later
+
+// Quartelo 4 in a real browser, as a player uses it: one scenario a run,
+// named on the command line (CTest runs each as web.<name>).
+//
+//   node essais.mjs demarrage|souris|clavier|ordinateurs|pause|quitter|hors_ligne|sans_webgl
+
+import { execFileSync } from 'node:child_process';
+import fs from 'node:fs';
+import os from 'node:os';
+import path from 'node:path';
+
+import { attendre, cote, demarrerServeur, ouvrirNavigateur, partie, pause, verifier, Jeu } from './navigateur.mjs';
+
+const vide = ['x123456', '.......', '.......', '.......', '.......', '.......', '.......'];
+
+// The board after the given columns were played from an empty one, red first,
+// as lirePlateau() shows it while the game goes on (the red or yellow cursor
+// back on column 0).
+function apres(coups, gagnants = []) {
+  const cases = Array.from({ length: 6 }, () => Array(7).fill('.'));
+  coups.forEach((colonne, n) => {
+    let ligne = 5;
+    while (cases[ligne][colonne] !== '.')
+      --ligne;
+    cases[ligne][colonne] = n % 2 === 0 ? 'r' : 'j';
+  });
+  for (const [ligne, colonne] of gagnants)
+    cases[ligne][colonne] = cases[ligne][colonne].toUpperCase();
+  const entete = gagnants.length ? '0123456' : (coups.length % 2 === 0 ? 'x' : 'y') + '123456';
+  return [entete, ...cases.map((ligne) => ligne.join(''))];
+}
+
+const egaux = (a, b) => JSON.stringify(a) === JSON.stringify(b);
+
+async function attendrePlateau(jeu, attendu, quoi, delai = 30000) {
+  let vu;
+  await attendre(quoi + ' : ' + attendu.join('/') + ' (vu ' + (vu || []).join('/') + ')', async () => {
+    vu = await jeu.lirePlateau();
+    return egaux(vu, attendu);
+  }, delai);
+}
+
+// The number of lines of text in the status line, counted as bands of rows
+// with dark pixels in its frame, at least four rows high (the dot of a « j »
+// stands alone above its line).
+async function lignesDuStatut(jeu) {
+  const vue = await jeu.capture();
+  let bandes = 0;
+  let hauteur = 0;
+  for (let y = jeu.plateau.y - 16; y < jeu.plateau.y + 45; ++y) {
+    let encre = false;
+    for (let x = jeu.plateau.x + 648; x < jeu.plateau.x + 860 && !encre; ++x) {
+      const [r, g, b] = vue.pixel(x, y);
+      encre = r + g + b < 250;
+    }
+    hauteur = encre ? hauteur + 1 : 0;
+    if (hauteur === 4)
+      ++bandes;
+  }
+  return bandes;
+}
+
+// From the page's load to the game window, the options set with the mouse.
+async function ouvrirLeJeu(page, jeu, adresse, { rougeOrdinateur = false, jauneOrdinateur = false } = {}) {
+  await page.goto(adresse);
+  await jeu.attendreProgramme();
+  await pause(300);
+  if (rougeOrdinateur)
+    await jeu.cliquerDebut('rougeOrdinateur');
+  if (jauneOrdinateur)
+    await jeu.cliquerDebut('jauneOrdinateur');
+  await jeu.cliquerDebut('nouvellePartie');
+  await attendre('la fenêtre de jeu', () => jeu.trouverPlateau());
+}
+
+const scenarios = {
+  // The page in French, its loading, the start window, then « Nouvelle Partie ».
+  async demarrage() {
+    await partie(async ({ page, jeu, serveur }) => {
+      await page.evaluateOnNewDocument(() => {
+        window.progressionVue = [];
+        document.addEventListener('DOMContentLoaded', () => {
+          window.premierEtat = document.getElementById('etat').textContent;
+          const barre = document.getElementById('progression');
+          new MutationObserver(() => window.progressionVue.push([barre.value, barre.max]))
+            .observe(barre, { attributes: true });
+        });
+      });
+      await page.goto(serveur.adresse);
+      verifier(await page.title() === 'Quartelo 4', 'titre');
+      verifier(await page.$eval('html', (h) => h.lang) === 'fr', 'langue');
+      verifier(await page.evaluate(() => window.premierEtat) === 'Chargement…', 'Chargement…');
+      await jeu.attendreProgramme();
+      const vue = await page.evaluate(() => window.progressionVue);
+      verifier(vue.some(([valeur, max]) => max > 1e6 && valeur >= max), 'la barre va au bout : ' + JSON.stringify(vue.slice(-3)));
+      await pause(300);
+      await jeu.cliquerDebut('nouvellePartie');
+      await attendre('la fenêtre de jeu', () => jeu.trouverPlateau());
+      await attendrePlateau(jeu, vide, 'un plateau vide');
+    });
+  },
+
+  // A game won with the mouse: the winning line, the end message, then the
+  // result in the status line, and a click that starts the next game.
+  async souris() {
+    await partie(async ({ page, jeu, serveur }) => {
+      await ouvrirLeJeu(page, jeu, serveur.adresse);
+      const coups = [0, 1, 0, 1, 0, 1];
+      for (let n = 0; n < coups.length; ++n) {
+        await jeu.cliquerColonne(coups[n]);
+        await attendrePlateau(jeu, apres(coups.slice(0, n + 1)), 'le coup ' + n);
+      }
+      verifier(await lignesDuStatut(jeu) === 2, 'le statut en deux lignes pendant la partie');
+      await jeu.cliquerColonne(0);
+      const gagne = apres([...coups, 0], [[2, 0], [3, 0], [4, 0], [5, 0]]);
+      await attendre('la ligne gagnante', async () => {
+        const vu = await jeu.lirePlateau();
+        return egaux(vu.slice(1).map((l) => l[0]), gagne.slice(1).map((l) => l[0]));
+      });
+      // The message is modal: a click on the board does nothing meanwhile.
+      await jeu.cliquerColonne(5);
+      await pause(300);
+      await jeu.touche('Enter');
+      await attendre('le résultat dans le statut', async () => await lignesDuStatut(jeu) === 3);
+      await attendrePlateau(jeu, gagne, 'le plateau gagné, sans curseur');
+      // After a red win, yellow opens the next game.
+      await jeu.cliquerColonne(3);
+      await attendrePlateau(jeu, ['y123456', ...vide.slice(1)], 'une nouvelle partie');
+    });
+  },
+
+  // Keys: digits and arrows move the cursor, Space and Return drop; the
+  // keys are the game window's again after the end message.
+  async clavier() {
+    await partie(async ({ page, jeu, serveur }) => {
+      await ouvrirLeJeu(page, jeu, serveur.adresse);
+      await jeu.touche('3');
+      await attendrePlateau(jeu, ['012x456', ...vide.slice(1)], 'le curseur en 3');
+      await jeu.touche('ArrowRight');
+      await attendrePlateau(jeu, ['0123x56', ...vide.slice(1)], 'le curseur en 4');
+      await jeu.touche('Space');
+      await attendrePlateau(jeu, apres([4]), 'le pion en 4');
+      await jeu.touche('6');
+      await attendrePlateau(jeu, ['012345y', ...apres([4]).slice(1)], 'le curseur jaune en 6');
+      await jeu.touche('ArrowLeft');
+      await jeu.touche('Enter');
+      await attendrePlateau(jeu, apres([4, 5]), 'le pion jaune en 5');
+      // A vertical line of red in column 2, played from the keys alone.
+      for (const touche of ['2', 'Enter', '6', 'Enter', '2', 'Enter', '6', 'Enter', '2', 'Enter', '6', 'Enter', '2', 'Enter'])
+        await jeu.touche(touche);
+      await attendre('la ligne gagnante', async () => (await jeu.lirePlateau())[3][2] === 'R', 30000);
+      await jeu.touche('Enter');  // closes the message
+      await attendre('le résultat dans le statut', async () => await lignesDuStatut(jeu) === 3);
+      await jeu.touche('Enter');  // the keys are the game window's again: a new game
+      await attendrePlateau(jeu, ['y123456', ...vide.slice(1)], 'une nouvelle partie au clavier');
+    });
+  },
+
+  // Two computers at « Facile »: the page draws between moves, a falling
+  // token is seen midway, and the game ends on the desktop's board.
+  async ordinateurs() {
+    const outil = process.env.QUARTELO4_ANALYSE;
+    verifier(outil && fs.existsSync(outil), "l'outil d'analyse du bureau : " + outil);
+    const attendu = partieDuBureau(outil, 8);
+    await partie(async ({ page, jeu, serveur }) => {
+      await ouvrirLeJeu(page, jeu, serveur.adresse, { rougeOrdinateur: true, jauneOrdinateur: true });
+      const vus = new Set();
+      let enChute = false;
+      await attendre('la fin de la partie des ordinateurs', async () => {
+        const vu = await jeu.lirePlateau();
+        const jetons = vu.slice(1).join('').replace(/[.?]/g, '').length;
+        vus.add(jetons);
+        // A token in the air: above an empty cell of its column.
+        for (let colonne = 0; colonne < 7; ++colonne)
+          for (let ligne = 1; ligne < 6; ++ligne)
+            if ('rj'.includes(vu[ligne][colonne]) && vu[ligne + 1][colonne] === '.')
+              enChute = true;
+        return /[RJ]/.test(vu.slice(1).join(''));
+      }, 120000, 10);
+      verifier(vus.size >= attendu.coups.length / 2, 'la page dessine entre les coups : ' + [...vus].join(','));
+      verifier(enChute, 'un pion vu en pleine chute');
+      // The end message closed, the whole board in sight.
+      await jeu.touche('Enter');
+      await attendre('le résultat dans le statut', async () => await lignesDuStatut(jeu) === 3);
+      const fin = await jeu.lirePlateau();
+      verifier(egaux(fin, attendu.plateau), 'le plateau du bureau : ' + attendu.plateau.join('/') + ', vu ' + fin.join('/'));
+      await jeu.touche('Escape');
+      await attendre('la page du jeu fermé', () => page.$eval('#ferme', (e) => !e.hidden));
+    });
+  },
+
+  // Clicks and keys during the computer's pause: nothing breaks, and they
+  // are played afterwards, in order.
+  async pause() {
+    await partie(async ({ page, jeu, serveur }) => {
+      await ouvrirLeJeu(page, jeu, serveur.adresse, { jauneOrdinateur: true });
+      await jeu.cliquerColonne(3);
+      // The computer thinks and pauses for half a second: two clicks and a
+      // key meanwhile.
+      await pause(60);
+      await jeu.cliquerColonne(0);
+      await jeu.cliquerColonne(0);
+      await jeu.touche('6');
+      const vu = await attendre('les deux clics joués après le coup de l\u2019ordinateur', async () => {
+        const plateau = await jeu.lirePlateau();
+        const jetons = plateau.slice(1).join('').replace(/[.?]/g, '').length;
+        return jetons >= 6 ? plateau : undefined;
+      }, 30000);
+      // Red's two clicks in column 0, each answered by yellow.
+      const rouges = vu.slice(1).map((ligne) => ligne[0]).join('');
+      verifier((rouges.match(/r/g) || []).length === 2, 'deux pions rouges en colonne 0 : ' + vu.join('/'));
+      await attendre('le curseur rouge en 6', async () => (await jeu.lirePlateau())[0] === '012345x');
+    });
+  },
+
+  // « Quitter » and Escape close the game; « Rejouer » starts it again
+  // from what the page has, without a download.
+  async quitter() {
+    await partie(async ({ page, jeu, serveur }) => {
+      const demandes = [];
+      page.on('request', (r) => demandes.push(r.url()));
+      await ouvrirLeJeu(page, jeu, serveur.adresse);
+      await jeu.cliquerJeu('quitter');
+      await attendre('« Quartelo 4 est fermé »', () => page.$eval('#ferme', (e) => !e.hidden
+        && e.textContent.includes('Quartelo 4 est fermé')));
+      const avant = demandes.length;
+      await page.click('#rejouer');
+      await jeu.attendreProgramme();
+      await pause(300);
+      verifier(demandes.length === avant, 'rien de téléchargé pour rejouer : ' + demandes.slice(avant).join(' '));
+      await jeu.cliquerDebut('nouvellePartie');
+      await attendre('la fenêtre de jeu', () => jeu.trouverPlateau());
+      await jeu.cliquerColonne(2);
+      await attendrePlateau(jeu, apres([2]), 'un coup après « Rejouer »');
+      await jeu.touche('Escape');
+      await attendre('fermé par Échap', () => page.$eval('#ferme', (e) => !e.hidden));
+      await page.click('#rejouer');
+      await jeu.attendreProgramme();
+      await pause(300);
+      await jeu.cliquerDebut('quitter');
+      await attendre('fermé depuis la fenêtre de départ', () => page.$eval('#ferme', (e) => !e.hidden));
+    });
+  },
+
+  // A second visit with the network gone starts from what the service
+  // worker kept.
+  async hors_ligne() {
+    const profil = fs.mkdtempSync(path.join(os.tmpdir(), 'quartelo4-profil-'));
+    try {
+      const serveur = await demarrerServeur();
+      let premier = await ouvrirNavigateur({ profil });
+      try {
+        const page = await premier.navigateur.newPage();
+        await page.goto(serveur.adresse);
+        await new Jeu(page).attendreProgramme();
+        await attendre('le service worker', () => page.evaluate(async () => {
+          const inscription = await navigator.serviceWorker.ready;
+          return !!inscription.active && (await caches.keys()).length > 0;
+        }));
+      } finally {
+        await premier.fermer();
+      }
+      serveur.arreter();
+      const second = await ouvrirNavigateur({ profil });
+      try {
+        const page = await second.navigateur.newPage();
+        await page.setOfflineMode(true);
+        const jeu = new Jeu(page);
+        await page.goto(serveur.adresse);
+        await jeu.attendreProgramme();
+        await pause(300);
+        await jeu.cliquerDebut('nouvellePartie');
+        await attendre('la fenêtre de jeu hors ligne', () => jeu.trouverPlateau());
+        await attendrePlateau(jeu, vide, 'un plateau vide hors ligne');
+      } finally {
+        await second.fermer();
+      }
+    } finally {
+      fs.rmSync(profil, { recursive: true, force: true });
+    }
+  },
+
+  // Without WebGL the page says so, in French, and downloads nothing big.
+  async sans_webgl() {
+    await partie(async ({ page, serveur }) => {
+      await page.goto(serveur.adresse);
+      const texte = await attendre('le message', () => page.$eval('#erreur', (e) => !e.hidden && e.textContent));
+      verifier(texte.includes('WebGL') && texte.includes('navigateur'), texte);
+      const ecran = await page.$('#ecran');
+      verifier(ecran === null, 'pas de programme lancé');
+    }, { webgl: false });
+  },
+};
+
+// The game two computers play on the desktop, move by move from the desktop's
+// own search (the analysis tool), to its end.
+function partieDuBureau(outil, profondeur) {
+  const cases = Array.from({ length: 6 }, () => Array(7).fill('.'));
+  const coups = [];
+  let gagnants = null;
+  for (let joueur = 1; coups.length < 42 && !gagnants; joueur = 3 - joueur) {
+    const texte = cases.map((l) => l.join('')).join('').replace(/r/g, 'R').replace(/j/g, 'J');
+    const sortie = execFileSync(outil, [], { input: `${texte} ${joueur} ${profondeur}\n` }).toString();
+    const colonne = Number(sortie.trim().split(/\s+/)[0]);
+    let ligne = 5;
+    while (cases[ligne][colonne] !== '.')
+      --ligne;
+    cases[ligne][colonne] = joueur === 1 ? 'r' : 'j';
+    coups.push(colonne);
+    gagnants = ligneGagnante(cases, ligne, colonne);
+  }
+  for (const [l, c] of gagnants || [])
+    cases[l][c] = cases[l][c].toUpperCase();
+  return { coups, plateau: ['0123456', ...cases.map((l) => l.join(''))] };
+}
+
+function ligneGagnante(cases, ligne, colonne) {
+  const pion = cases[ligne][colonne];
+  for (const [dl, dc] of [[0, 1], [1, 0], [1, 1], [1, -1]]) {
+    const ligneVue = [[ligne, colonne]];
+    for (const sens of [1, -1])
+      for (let l = ligne + sens * dl, c = colonne + sens * dc;
+        l >= 0 && l < 6 && c >= 0 && c < 7 && cases[l][c] === pion; l += sens * dl, c += sens * dc)
+        ligneVue.push([l, c]);
+    if (ligneVue.length >= 4)
+      return ligneVue;
+  }
+  return null;
+}
+
+const nom = process.argv[2];
+if (!scenarios[nom]) {
+  console.error('usage: node essais.mjs ' + Object.keys(scenarios).join('|'));
+  process.exit(2);
+}
+try {
+  await scenarios[nom]();
+  console.log(`web.${nom}: 1 passed, 0 failed`);
+} catch (e) {
+  console.error(`web.${nom}: ${e.stack || e}`);
+  process.exit(1);
+}

@@ -1,0 +1,287 @@
+// SPDX-FileCopyrightText: 2026 Quartelo 4 contributors
+// SPDX-License-Identifier: GPL-3.0-or-later
+
+// The browser tests' support: the site served by nginx on 127.0.0.1, Debian's
+// Chromium driven through the DevTools protocol, and the game read as a
+// player sees it, from the pixels of the page: the board's cells told apart
+// by the pictures of images/, the windows found where the board stands.
+
+import { spawn } from 'node:child_process';
+import fs from 'node:fs';
+import net from 'node:net';
+import os from 'node:os';
+import path from 'node:path';
+import { createRequire } from 'node:module';
+import { fileURLToPath } from 'node:url';
+
+const ici = path.dirname(fileURLToPath(import.meta.url));
+const racine = path.resolve(ici, '../..');
+const exiger = createRequire(path.join(process.env.QUARTELO4_MODULES || path.join(ici, 'node_modules'), 'x.js'));
+const puppeteer = exiger('puppeteer-core');
+const { PNG } = exiger('pngjs');
+
+export const site = process.env.QUARTELO4_SITE || path.join(racine, 'build-web/site');
+export const cote = 90;
+
+export function verifier(condition, message) {
+  if (!condition)
+    throw new Error(message);
+}
+
+export const pause = (ms) => new Promise((fin) => setTimeout(fin, ms));
+
+// Waits until `essai` gives something other than undefined, or fails after
+// `delai` ms naming what was awaited.
+export async function attendre(quoi, essai, delai = 30000, pas = 25) {
+  const limite = Date.now() + delai;
+  for (;;) {
+    const valeur = await essai();
+    if (valeur !== undefined && valeur !== false)
+      return valeur;
+    if (Date.now() > limite)
+      throw new Error('en attendant ' + quoi);
+    await pause(pas);
+  }
+}
+
+// ---- The pictures of images/, as 90 by 90 RGB arrays, by their codes.
+
+function lireBmp(fichier) {
+  const octets = fs.readFileSync(fichier);
+  const debut = octets.readUInt32LE(10);
+  const largeur = octets.readInt32LE(18);
+  const hauteur = octets.readInt32LE(22);
+  const bits = octets.readUInt16LE(28);
+  verifier(bits === 24, fichier + ' : ' + bits + ' bits');
+  const ligne = Math.ceil((largeur * 3) / 4) * 4;
+  const rgb = Buffer.alloc(largeur * Math.abs(hauteur) * 3);
+  for (let y = 0; y < Math.abs(hauteur); ++y) {
+    const source = debut + (hauteur > 0 ? Math.abs(hauteur) - 1 - y : y) * ligne;
+    for (let x = 0; x < largeur; ++x) {
+      rgb[(y * largeur + x) * 3] = octets[source + x * 3 + 2];
+      rgb[(y * largeur + x) * 3 + 1] = octets[source + x * 3 + 1];
+      rgb[(y * largeur + x) * 3 + 2] = octets[source + x * 3];
+    }
+  }
+  return { largeur, hauteur: Math.abs(hauteur), rgb };
+}
+
+const nomsDesImages = {
+  '.': 'emplacement_pour_pion.bmp', r: 'pion_rouge_joue.bmp', j: 'pion_jaune_joue.bmp',
+  R: 'pion_rouge_gagnant.bmp', J: 'pion_jaune_gagnant.bmp', x: 'pion_rouge.bmp', y: 'pion_jaune.bmp',
+};
+for (let colonne = 0; colonne < 7; ++colonne)
+  nomsDesImages[String(colonne)] = colonne + '.bmp';
+export const images = Object.fromEntries(Object.entries(nomsDesImages)
+  .map(([code, nom]) => [code, lireBmp(path.join(racine, 'images', nom))]));
+
+// ---- The page's pixels.
+
+export class Capture {
+  constructor(png) {
+    const image = PNG.sync.read(png);
+    this.largeur = image.width;
+    this.hauteur = image.height;
+    this.rgba = image.data;
+  }
+
+  pixel(x, y) {
+    const i = (y * this.largeur + x) * 4;
+    return [this.rgba[i], this.rgba[i + 1], this.rgba[i + 2]];
+  }
+
+  // Mean difference per channel between the square at (x, y) and a picture.
+  ecart(x, y, image) {
+    if (x < 0 || y < 0 || x + image.largeur > this.largeur || y + image.hauteur > this.hauteur)
+      return Infinity;
+    let somme = 0;
+    for (let j = 0; j < image.hauteur; ++j) {
+      let i = ((y + j) * this.largeur + x) * 4;
+      let k = j * image.largeur * 3;
+      for (let n = 0; n < image.largeur; ++n, i += 4, k += 3)
+        somme += Math.abs(this.rgba[i] - image.rgb[k]) + Math.abs(this.rgba[i + 1] - image.rgb[k + 1])
+          + Math.abs(this.rgba[i + 2] - image.rgb[k + 2]);
+    }
+    return somme / (image.largeur * image.hauteur * 3);
+  }
+
+  // The code of the picture the square at (x, y) shows, '?' for none.
+  code(x, y) {
+    for (const [code, image] of Object.entries(images))
+      if (this.ecart(x, y, image) < 1.5)
+        return code;
+    return '?';
+  }
+
+  // Where the picture stands first, row by row, or undefined.
+  trouver(image) {
+    const [r, g, b] = [image.rgb[0], image.rgb[1], image.rgb[2]];
+    for (let y = 0; y + image.hauteur <= this.hauteur; ++y)
+      for (let x = 0; x + image.largeur <= this.largeur; ++x) {
+        const i = (y * this.largeur + x) * 4;
+        if (Math.abs(this.rgba[i] - r) <= 2 && Math.abs(this.rgba[i + 1] - g) <= 2 && Math.abs(this.rgba[i + 2] - b) <= 2
+            && this.ecart(x, y, image) < 1.5)
+          return { x, y };
+      }
+    return undefined;
+  }
+}
+
+// ---- Server and browser.
+
+async function portLibre() {
+  return new Promise((fin) => {
+    const serveur = net.createServer();
+    serveur.listen(0, '127.0.0.1', () => {
+      const { port } = serveur.address();
+      serveur.close(() => fin(port));
+    });
+  });
+}
+
+export async function demarrerServeur() {
+  const port = await portLibre();
+  const processus = spawn('bash', [path.join(ici, 'serveur.sh'), site, String(port)], { stdio: ['ignore', 'ignore', 'inherit'] });
+  const adresse = `http://127.0.0.1:${port}/`;
+  await attendre('le serveur', async () => {
+    try {
+      return (await fetch(adresse)).ok;
+    } catch (e) {
+      return false;
+    }
+  }, 20000, 100);
+  return { adresse, arreter: () => processus.kill('SIGTERM') };
+}
+
+// Chromium as the machine has it, headless, WebGL through SwiftShader (or
+// none), with a profile of its own that `profil` keeps between two runs.
+export async function ouvrirNavigateur({ webgl = true, profil } = {}) {
+  const dossier = profil || fs.mkdtempSync(path.join(os.tmpdir(), 'quartelo4-chromium-'));
+  const navigateur = await puppeteer.launch({
+    executablePath: process.env.QUARTELO4_CHROMIUM || '/usr/bin/chromium',
+    headless: true,
+    userDataDir: dossier,
+    args: [
+      '--no-sandbox', '--no-first-run', '--disable-background-networking', '--disable-component-update',
+      '--disable-sync', '--disable-quic', '--disable-features=Translate,MediaRouter',
+      '--hide-scrollbars', '--force-device-scale-factor=1', '--window-size=1280,900',
+      ...(webgl ? ['--use-gl=angle', '--use-angle=swiftshader', '--enable-unsafe-swiftshader', '--ignore-gpu-blocklist']
+        : ['--disable-webgl', '--disable-3d-apis']),
+    ],
+    defaultViewport: { width: 1280, height: 900, deviceScaleFactor: 1 },
+  });
+  const fermer = async () => {
+    await navigateur.close();
+    if (!profil)
+      fs.rmSync(dossier, { recursive: true, force: true });
+  };
+  return { navigateur, dossier, fermer };
+}
+
+// ---- The game in the page.
+
+// Where the controls of the game window stand, from its board's top-left
+// corner: the window lays them out in DejaVu Sans 9 pt, as on the desktop.
+const depuisLePlateau = {
+  colonne: (k) => ({ x: 752, y: 225 + 26 * k }),
+  nouvellePartie: { x: 752, y: 591 },
+  quitter: { x: 752, y: 649 },
+};
+// And those of the start window, from its top-left corner.
+const fenetreDebut = { largeur: 250, hauteur: 210, nouvellePartie: { x: 65, y: 181 }, quitter: { x: 186, y: 181 },
+  rougeOrdinateur: { x: 30, y: 116 }, jauneOrdinateur: { x: 141, y: 116 } };
+
+export class Jeu {
+  constructor(page) {
+    this.page = page;
+    this.erreurs = [];
+    page.on('pageerror', (e) => this.erreurs.push(String(e)));
+    page.on('console', (m) => {
+      if (m.type() === 'error')
+        this.erreurs.push(m.text());
+    });
+  }
+
+  async capture() {
+    return new Capture(await this.page.screenshot({ type: 'png', optimizeForSpeed: true }));
+  }
+
+  // The start window's top-left corner: the window, frame included, is
+  // centred on the page; Qt's frame in the browser is 4 pixels wide under a
+  // title bar of 18.
+  async origineDebut() {
+    const { largeur, hauteur } = await this.page.evaluate(() => ({ largeur: innerWidth, hauteur: innerHeight }));
+    return { x: Math.floor(largeur / 2) - Math.floor(fenetreDebut.largeur / 2) + 4,
+      y: Math.floor(hauteur / 2) - Math.floor(fenetreDebut.hauteur / 2) + 4 + 4 + 18 };
+  }
+
+  // The board, found by its empty top-left slot.
+  async trouverPlateau(capture) {
+    const vue = capture || await this.capture();
+    const caseVide = vue.trouver(images['.']);
+    if (!caseVide)
+      return undefined;
+    this.plateau = { x: caseVide.x, y: caseVide.y - cote };
+    return this.plateau;
+  }
+
+  // The board as text: seven rows of seven codes, the header row first.
+  async lirePlateau(capture) {
+    const vue = capture || await this.capture();
+    const lignes = [];
+    for (let ligne = 0; ligne < 7; ++ligne) {
+      let texte = '';
+      for (let colonne = 0; colonne < 7; ++colonne)
+        texte += vue.code(this.plateau.x + colonne * cote, this.plateau.y + ligne * cote);
+      lignes.push(texte);
+    }
+    return lignes;
+  }
+
+  async cliquer(point, options = {}) {
+    await this.page.mouse.click(point.x, point.y, options);
+  }
+
+  async cliquerDebut(nom) {
+    const origine = await this.origineDebut();
+    await this.cliquer({ x: origine.x + fenetreDebut[nom].x, y: origine.y + fenetreDebut[nom].y });
+  }
+
+  async cliquerJeu(nom, k) {
+    const relatif = typeof depuisLePlateau[nom] === 'function' ? depuisLePlateau[nom](k) : depuisLePlateau[nom];
+    await this.cliquer({ x: this.plateau.x + relatif.x, y: this.plateau.y + relatif.y });
+  }
+
+  // A click in a cell of the column, as a player drops a token there.
+  async cliquerColonne(colonne, ligne = 3) {
+    await this.cliquer({ x: this.plateau.x + colonne * cote + 45, y: this.plateau.y + ligne * cote + 45 });
+  }
+
+  async touche(nom) {
+    await this.page.keyboard.press(nom);
+  }
+
+  // The canvas of the program, once the page shows it.
+  async attendreProgramme() {
+    await attendre('le programme', () => this.page.evaluate(() => {
+      const ecran = document.getElementById('ecran');
+      return !!ecran && ecran.isConnected && document.getElementById('chargement').hidden;
+    }), 60000, 50);
+  }
+}
+
+// Opens the page and waits for the start window, then leaves the game
+// window open with its board found; gives the pieces to `corps`.
+export async function partie(corps, { webgl = true, profil } = {}) {
+  const serveur = await demarrerServeur();
+  const { navigateur, fermer } = await ouvrirNavigateur({ webgl, profil });
+  try {
+    const page = await navigateur.newPage();
+    const jeu = new Jeu(page);
+    await corps({ page, jeu, serveur, navigateur });
+    verifier(jeu.erreurs.length === 0, 'erreurs de la page : ' + jeu.erreurs.join(' | '));
+  } finally {
+    await fermer();
+    serveur.arreter();
+  }
+}
