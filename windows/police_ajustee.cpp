@@ -5,7 +5,7 @@
 
 #include <QApplication>
 #include <QEvent>
-#include <QFontDatabase>
+#include <QFontInfo>
 #include <QLayout>
 #include <QWidget>
 
@@ -16,11 +16,17 @@ namespace {
 constexpr const char* kFamilleDuJeu = "DejaVu Sans";
 // The name the toolkit gives the font when the desktop has chosen none.
 constexpr const char* kFamilleSansChoix = "Sans Serif";
-// Where the desktop names a face the system does not have (Wine without
-// Windows' fonts names « MS Shell Dlg »), the first of these that it has,
-// rather than whatever face comes first in alphabetical order: the faces of
-// Windows' interface, then the game's own.
+// Where the desktop names a face the system cannot give (Wine without
+// Windows' fonts names « MS Shell Dlg », whose Tahoma is missing), the first
+// of these that it can, rather than whatever face comes first in
+// alphabetical order: the faces of Windows' interface, then the game's own.
 constexpr const char* kFamillesDeSecours[] = {"Tahoma", "Segoe UI", kFamilleDuJeu};
+
+// Whether the system draws the face under its own name.
+bool donnee(const QString& famille)
+{
+    return QFontInfo(QFont(famille)).family().compare(famille, Qt::CaseInsensitive) == 0;
+}
 
 // The steps of the fitting, and the smallest size it goes down to.
 constexpr qreal kPasEnPoints = 0.5;
@@ -36,10 +42,10 @@ QFont policeDuBureau()
     if (police.family() == QLatin1String(kFamilleSansChoix)) {
         police.setFamily(QString::fromLatin1(kFamilleDuJeu));
         police.setStyleHint(QFont::SansSerif);
-    } else if (!QFontDatabase::hasFamily(police.family())) {
+    } else if (!donnee(police.family())) {
         QString secours = QString::fromLatin1(kFamilleDuJeu);
         for (const char* famille : kFamillesDeSecours) {
-            if (QFontDatabase::hasFamily(QString::fromLatin1(famille))) {
+            if (donnee(QString::fromLatin1(famille))) {
                 secours = QString::fromLatin1(famille);
                 break;
             }

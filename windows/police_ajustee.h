@@ -42,5 +42,5 @@ private:
 // The font the desktop asks for: the application's font, or the game's own
 // DejaVu Sans at the same size where the desktop names no face of its own
 // (the toolkit's stand-in "Sans Serif"), or a sans face of the system's
-// interface where it names one the system does not have.
+// interface where it names one the system cannot give.
 QFont policeDuBureau();
