@@ -56,6 +56,7 @@ VIAddVersionKey /LANG=1036 "LegalCopyright" "© 2026 ${EDITEUR}, GPL-3.0-or-late
 !insertmacro MUI_PAGE_WELCOME
 ; The GPL grants rights and asks for no acceptance: the page informs, and
 ; its button moves on like the others.
+!define MUI_PAGE_HEADER_TEXT "Licence"
 !define MUI_PAGE_HEADER_SUBTEXT "${NOM} est un logiciel libre, sous la licence publique générale GNU."
 !define MUI_LICENSEPAGE_TEXT_TOP "Cette licence vous donne le droit d'utiliser, d'étudier, de modifier et de redistribuer ${NOM}."
 !define MUI_LICENSEPAGE_TEXT_BOTTOM "Vous n'avez pas à accepter cette licence pour installer ou utiliser ${NOM}. Elle fixe les conditions auxquelles vous pouvez le modifier et le redistribuer."
