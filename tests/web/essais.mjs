@@ -196,7 +196,7 @@ const scenarios = {
   async pause() {
     await partie(async ({ page, jeu, serveur }) => {
       await ouvrirLeJeu(page, jeu, serveur.adresse, { jauneOrdinateur: true });
-      await jeu.cliquerColonne(3);
+      await jeu.cliquerJeu('colonne', 3);  // the column button « 3 »
       // The computer thinks and pauses for half a second: two clicks and a
       // key meanwhile.
       await pause(60);

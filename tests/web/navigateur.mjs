@@ -215,14 +215,18 @@ export class Jeu {
       y: Math.floor(hauteur / 2) - Math.floor(fenetreDebut.hauteur / 2) + 4 + 4 + 18 };
   }
 
-  // The board, found by its empty top-left slot.
+  // The board, found by a header of its top row: the cursor stands on one
+  // column at most, and no token falls through that row.
   async trouverPlateau(capture) {
     const vue = capture || await this.capture();
-    const caseVide = vue.trouver(images['.']);
-    if (!caseVide)
-      return undefined;
-    this.plateau = { x: caseVide.x, y: caseVide.y - cote };
-    return this.plateau;
+    for (let colonne = 6; colonne >= 0; --colonne) {
+      const entete = vue.trouver(images[String(colonne)]);
+      if (entete) {
+        this.plateau = { x: entete.x - colonne * cote, y: entete.y };
+        return this.plateau;
+      }
+    }
+    return undefined;
   }
 
   // The board as text: seven rows of seven codes, the header row first.
@@ -275,11 +279,16 @@ export class Jeu {
 export async function partie(corps, { webgl = true, profil } = {}) {
   const serveur = await demarrerServeur();
   const { navigateur, fermer } = await ouvrirNavigateur({ webgl, profil });
+  const page = await navigateur.newPage();
   try {
-    const page = await navigateur.newPage();
     const jeu = new Jeu(page);
     await corps({ page, jeu, serveur, navigateur });
     verifier(jeu.erreurs.length === 0, 'erreurs de la page : ' + jeu.erreurs.join(' | '));
+  } catch (e) {
+    // What the page showed, beside the site, for whoever reads the failure.
+    const image = path.join(site, '..', 'echec-' + process.argv[2] + '.png');
+    await page.screenshot({ path: image }).catch(() => {});
+    throw new Error(e.message + ' (page : ' + image + ')');
   } finally {
     await fermer();
     serveur.arreter();
