@@ -91,7 +91,9 @@ function chronometrer(commande, args) {
 }
 const positions = corpus.trim().split('\n').length;
 const natif = chronometrer(path.join(construction, 'bureau/bench/quartelo4_analyse'), []);
-const wasm = chronometrer(process.execPath, [path.join(construction, 'bench/quartelo4_analyse.js')]);
+// (emscripten 3.1.6's loader takes Node.js's fetch for a browser's: without
+// it, it reads the .wasm from the disk.)
+const wasm = chronometrer(process.execPath, ['--no-experimental-fetch', path.join(construction, 'bench/quartelo4_analyse.js')]);
 
 const ko = (octets) => (octets / 1000).toFixed(1) + ' kB';
 console.log(`visits: ${essais}, medians`);
