@@ -24,7 +24,9 @@ int evaluerPosition(int joueur, const Case* grille);
 std::int32_t alphaBeta(bool maximiser, int joueur, Case* grille, int profondeur,
                        int colonne, std::int32_t alpha, std::int32_t beta);
 
-// Busy pause of the given number of milliseconds, measured with clock().
+// Pause of the given number of milliseconds: on the desktop a busy wait
+// measured with clock() (attente.cpp); in the browser a wait that hands the
+// page back to the browser meanwhile.
 void attendre(int millisecondes);
 
 // Everything the search finds at the root, without the pause.
