@@ -42,13 +42,7 @@ version="$(sed -n 's/^CMAKE_PROJECT_VERSION:STATIC=//p' "$construction/CMakeCach
 site="$construction/site"
 rm -rf "$site"
 cmake --install "$construction" --prefix "$site"
-archive="$site/quartelo4-$version-sources.tar.gz"
-if git -C "$racine" rev-parse --is-inside-work-tree >/dev/null 2>&1; then
-  git -C "$racine" archive --prefix="quartelo4-$version/" -o "$archive" HEAD
-else
-  tar czf "$archive" -C "$(dirname "$racine")" \
-    --exclude='build*' --transform="s,^$(basename "$racine"),quartelo4-$version," "$(basename "$racine")"
-fi
+bash "$racine/scripts/archive-sources.sh" "$version" "$site"
 find "$site" -type f \( -name '*.html' -o -name '*.js' -o -name '*.wasm' -o -name '*.data' \
     -o -name '*.txt' -o -name '*.webmanifest' \) -print0 |
   while IFS= read -r -d '' fichier; do

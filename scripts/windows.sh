@@ -60,12 +60,7 @@ cmake --install "$construction" --prefix "$dossier"
 ( cd "$construction/dossier" && zip -q -r -9 -X "$sortie/quartelo4-$version-windows-x64.zip" "Quartelo 4" )
 bash "$racine/installation/windows/installateur.sh" "$dossier" "$version" \
   "$construction/quartelo4.ico" "$sortie/quartelo4-$version-installation-x64.exe"
-if git -C "$racine" rev-parse --is-inside-work-tree >/dev/null 2>&1; then
-  git -C "$racine" archive --prefix="quartelo4-$version/" -o "$sortie/quartelo4-$version-sources.tar.gz" HEAD
-else
-  tar czf "$sortie/quartelo4-$version-sources.tar.gz" -C "$(dirname "$racine")" \
-    --exclude='build*' --transform="s,^$(basename "$racine"),quartelo4-$version," "$(basename "$racine")"
-fi
+bash "$racine/scripts/archive-sources.sh" "$version" "$sortie"
 
 echo
 echo "Tests laissés de côté sous Wine (label linux), et pourquoi :"

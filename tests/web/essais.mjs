@@ -11,7 +11,7 @@ import fs from 'node:fs';
 import os from 'node:os';
 import path from 'node:path';
 
-import { attendre, cote, demarrerServeur, ouvrirNavigateur, partie, pause, verifier, Jeu } from './navigateur.mjs';
+import { attendre, demarrerServeur, ouvrirNavigateur, partie, pause, verifier, Jeu } from './navigateur.mjs';
 
 const vide = ['x123456', '.......', '.......', '.......', '.......', '.......', '.......'];
 

@@ -175,7 +175,7 @@ export async function ouvrirNavigateur({ webgl = true, profil } = {}) {
     if (!profil)
       fs.rmSync(dossier, { recursive: true, force: true });
   };
-  return { navigateur, dossier, fermer };
+  return { navigateur, fermer };
 }
 
 // ---- The game in the page.
