@@ -95,7 +95,19 @@ fi
 version_hote="$(dpkg-query -W -f='${Version}' qt6-base-dev)"
 empreinte="$(printf '%s\n' "${options[@]}" | cat - "$chaine" | sha256sum | cut -c1-12)"
 prefixe="$cache/qt-${version_source//[:+~]/_}-$nom-$empreinte"
-if [ -f "$prefixe/.termine" ]; then
+# The browser's Qt embeds fonts taken from its source; the game's build cuts
+# them down, so the prefix keeps the originals too.
+polices_gardees() {
+  [ "$cible" != web ] || [ -f "$prefixe/polices/.termine" ]
+}
+garder_polices() {
+  if [ "$cible" = web ]; then
+    mkdir -p "$prefixe/polices"
+    cp "$source"/src/3rdparty/wasm/*.ttf "$source"/src/3rdparty/wasm/*-LICENSE "$prefixe/polices/"
+    touch "$prefixe/polices/.termine"
+  fi
+}
+if [ -f "$prefixe/.termine" ] && polices_gardees; then
   echo "$prefixe" >&3
   exit 0
 fi
@@ -118,6 +130,11 @@ if [ ! -f "$source/.termine" ]; then
   touch "$source/.termine"
 fi
 flock -u 4
+if [ -f "$prefixe/.termine" ]; then
+  garder_polices
+  echo "$prefixe" >&3
+  exit 0
+fi
 
 travail="$cache/travail-qt-$nom"
 rm -rf "$travail" "$prefixe"
@@ -152,5 +169,6 @@ cmake --install "$travail" >/dev/null
     | tar cf - -T - ) | ( mkdir -p "$prefixe/avis" && tar xf - -C "$prefixe/avis" )
 echo "$version_source" > "$prefixe/avis/VERSION"
 rm -rf "$travail"
+garder_polices
 touch "$prefixe/.termine"
 echo "$prefixe" >&3
