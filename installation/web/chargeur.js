@@ -20,6 +20,13 @@
   const progression = document.getElementById('progression');
   let toile = null;
   let telecharge = null;
+  let aGarderEnsuite = null;
+
+  // The steps of the loading, for whoever measures them.
+  function marquer(etape) {
+    if (self.performance && performance.mark)
+      performance.mark('quartelo4-' + etape);
+  }
 
   function montrer(nom) {
     for (const [cle, panneau] of Object.entries(panneaux))
@@ -44,8 +51,10 @@
     }
   }
 
-  // The file's bytes, counted as they arrive.
-  async function telecharger(nom, recu) {
+  // One file, its bytes counted as they arrive. The program's WebAssembly is
+  // compiled as it arrives; its bytes are kept only for the copy that the
+  // next visits start from.
+  async function telecharger(nom, recu, { compiler = false, garderLesOctets = true } = {}) {
     let reponse;
     try {
       reponse = await fetch(nom + '?v=' + site.version);
@@ -54,7 +63,29 @@
     }
     if (!reponse.ok)
       throw new Error(nom + ' (' + reponse.status + ')');
-    const lecteur = reponse.body.getReader();
+    let lue = reponse;
+    let module = null;
+    // A host that serves WebAssembly under another type gets it compiled
+    // from its bytes.
+    const enFlux = compiler && !!WebAssembly.compileStreaming
+      && /^application\/wasm\b/.test(reponse.headers.get('Content-Type') || '');
+    if (compiler && !enFlux)
+      garderLesOctets = true;
+    if (enFlux) {
+      // The response itself goes to the compiler, which the browser may
+      // then keep compiled for the next visits; a copy is read, unless its
+      // bytes are not wanted: the bar then counts it once compiled.
+      if (garderLesOctets)
+        lue = reponse.clone();
+      module = WebAssembly.compileStreaming(reponse);
+      // Its failure is reported once the download is over.
+      module.catch(() => {});
+      if (!garderLesOctets) {
+        module.then(() => recu(site.fichiers[nom] || 0), () => {});
+        return { octets: null, module };
+      }
+    }
+    const lecteur = lue.body.getReader();
     const morceaux = [];
     let longueur = 0;
     for (;;) {
@@ -71,33 +102,63 @@
       tout.set(morceau, position);
       position += morceau.length;
     }
-    return tout.buffer;
+    const octets = tout.buffer;
+    if (compiler && !module)
+      module = WebAssembly.compile(octets);
+    return { octets, module };
   }
 
   // The large files, kept where the service worker serves them from on the
-  // next visits, so that they cross the network once.
-  function garder(noms, contenus) {
+  // next visits, so that they cross the network once. Once the worker runs
+  // the page, it serves and keeps them itself.
+  function garder(fichiers) {
     if (!('caches' in self))
       return;
-    caches.open('quartelo4-' + site.version).then((cache) => Promise.all(noms.map((nom, i) =>
-      cache.put(new Request(nom), new Response(contenus[i], { headers: { 'Content-Length': String(contenus[i].byteLength) } })))))
+    caches.open('quartelo4-' + site.version).then((cache) => Promise.all(Object.entries(fichiers).map(([nom, octets]) =>
+      cache.put(new Request(nom), new Response(octets, { headers: {
+        'Content-Length': String(octets.byteLength),
+        'Content-Type': nom.endsWith('.wasm') ? 'application/wasm' : 'application/octet-stream',
+      } })))))
       .catch(() => {});
   }
 
+  // The three files, downloaded together; the program compiles as it
+  // arrives.
   async function toutTelecharger() {
     const noms = [programme + '.js', programme + '.wasm', programme + '.data'];
     const total = noms.reduce((somme, nom) => somme + (site.fichiers[nom] || 0), 0);
+    const aGarder = !(navigator.serviceWorker && navigator.serviceWorker.controller);
     let recus = 0;
+    let montre = 0;
     progression.max = total;
-    const [code, binaire, donnees] = await Promise.all(noms.map((nom) => telecharger(nom, (n) => {
+    // The bar moves ten times a second at most: each change is a frame that
+    // the browser draws while the program compiles.
+    const compte = (n) => {
       recus += n;
-      progression.value = Math.min(recus, total);
+      const maintenant = performance.now();
+      if (maintenant - montre >= 100 || recus >= total) {
+        montre = maintenant;
+        progression.value = Math.min(recus, total);
+      }
+    };
+    const [code, binaire, donnees] = await Promise.all(noms.map((nom) => telecharger(nom, compte, {
+      compiler: nom.endsWith('.wasm'),
+      garderLesOctets: aGarder || !nom.endsWith('.wasm'),
     })));
-    garder(noms, [code, binaire, donnees]);
+    marquer('telecharge');
+    if (aGarder)
+      aGarderEnsuite = { [noms[0]]: code.octets, [noms[1]]: binaire.octets, [noms[2]]: donnees.octets };
+    return { code: code.octets, module: binaire.module, donnees: donnees.octets };
+  }
+
+  // Once compiled, the program's JavaScript in the page.
+  async function preparer(fichiers) {
+    // A full bar, still: a moving one would take the time it waits for.
     etat.textContent = 'Démarrage…';
-    progression.removeAttribute('value');
-    const module = await WebAssembly.compile(binaire);
-    const source = new Blob([code], { type: 'text/javascript' });
+    progression.value = progression.max;
+    const module = await fichiers.module;
+    marquer('compile');
+    const source = new Blob([fichiers.code], { type: 'text/javascript' });
     await new Promise((charge, echec) => {
       const script = document.createElement('script');
       script.src = URL.createObjectURL(source);
@@ -105,7 +166,7 @@
       script.onerror = () => echec(new Error(programme + '.js'));
       document.head.appendChild(script);
     });
-    return { module, donnees, source };
+    return { module, donnees: fichiers.donnees, source };
   }
 
   // One run of the program, on a canvas of its own.
@@ -151,26 +212,52 @@
     lancer();
   });
 
+  function erreurWebGL() {
+    erreur('Quartelo 4 dessine ses fenêtres avec WebGL, qui n\u2019est pas disponible ici. '
+      + 'Activez WebGL (ou l\u2019accélération graphique) dans votre navigateur, puis rechargez la page.');
+  }
+
   async function demarrer() {
     if (typeof WebAssembly !== 'object') {
       erreur('Ce navigateur ne sait pas exécuter WebAssembly, dont Quartelo 4 a besoin. '
         + 'Ouvrez la page dans une version récente de Firefox, Chrome, Edge ou Safari.');
       return;
     }
-    if (!webGLPresent()) {
-      erreur('Quartelo 4 dessine ses fenêtres avec WebGL, qui n\u2019est pas disponible ici. '
-        + 'Activez WebGL (ou l\u2019accélération graphique) dans votre navigateur, puis rechargez la page.');
+    if (!window.WebGLRenderingContext) {
+      erreurWebGL();
       return;
     }
     montrer('chargement');
+    let fichiers;
     try {
-      telecharge = await toutTelecharger();
+      fichiers = await toutTelecharger();
+    } catch (e) {
+      erreur('Le téléchargement de Quartelo 4 a échoué (' + e.message + '). '
+        + 'Vérifiez votre connexion, puis rechargez la page.');
+      return;
+    }
+    // Whether a WebGL context opens is asked while the program compiles: the
+    // first context wakes the browser's graphics, which takes a while.
+    const webGL = webGLPresent();
+    marquer('webgl');
+    if (!webGL) {
+      erreurWebGL();
+      return;
+    }
+    try {
+      telecharge = await preparer(fichiers);
     } catch (e) {
       erreur('Le téléchargement de Quartelo 4 a échoué (' + e.message + '). '
         + 'Vérifiez votre connexion, puis rechargez la page.');
       return;
     }
     await lancer();
+    // The copy for the next visits, once the game has drawn its window.
+    if (aGarderEnsuite) {
+      const copie = aGarderEnsuite;
+      aGarderEnsuite = null;
+      setTimeout(() => garder(copie), 500);
+    }
   }
 
   if ('serviceWorker' in navigator && location.protocol !== 'file:')

@@ -39,6 +39,8 @@ EM_JS(void, signalerFermeture, (), {
         setTimeout(Module.quartelo4Ferme, 0);
 });
 
+// A touch is not held: no widget of the game takes one, and the toolkit
+// turns it into the mouse events that are.
 bool estUneEntree(QEvent::Type type)
 {
     switch (type) {
@@ -49,10 +51,6 @@ bool estUneEntree(QEvent::Type type)
     case QEvent::Wheel:
     case QEvent::KeyPress:
     case QEvent::KeyRelease:
-    case QEvent::TouchBegin:
-    case QEvent::TouchUpdate:
-    case QEvent::TouchEnd:
-    case QEvent::TouchCancel:
     case QEvent::Enter:
     case QEvent::Leave:
         return true;

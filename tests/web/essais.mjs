@@ -191,17 +191,17 @@ const scenarios = {
     });
   },
 
-  // Clicks and keys during the computer's pause: nothing breaks, and they
-  // are played afterwards, in order.
+  // Clicks, a tap and keys during the computer's pause: nothing breaks,
+  // and they are played afterwards, in order. Then a tap plays a move.
   async pause() {
     await partie(async ({ page, jeu, serveur }) => {
       await ouvrirLeJeu(page, jeu, serveur.adresse, { jauneOrdinateur: true });
       await jeu.cliquerJeu('colonne', 3);  // the column button « 3 »
-      // The computer thinks and pauses for half a second: two clicks and a
-      // key meanwhile.
+      // The computer thinks and pauses for half a second: a click, a tap
+      // and a key meanwhile.
       await pause(60);
       await jeu.cliquerColonne(0);
-      await jeu.cliquerColonne(0);
+      await jeu.toucherColonne(0);
       await jeu.touche('6');
       const vu = await attendre('les deux clics joués après le coup de l\u2019ordinateur', async () => {
         const plateau = await jeu.lirePlateau();
@@ -212,6 +212,13 @@ const scenarios = {
       const rouges = vu.slice(1).map((ligne) => ligne[0]).join('');
       verifier((rouges.match(/r/g) || []).length === 2, 'deux pions rouges en colonne 0 : ' + vu.join('/'));
       await attendre('le curseur rouge en 6', async () => (await jeu.lirePlateau())[0] === '012345x');
+      const rougesEn5 = (plateau) => plateau.slice(1).filter((ligne) => ligne[5] === 'r').length;
+      const avant = rougesEn5(await jeu.lirePlateau());
+      await jeu.toucherColonne(5);
+      await attendre('le coup joué du doigt, et la réponse', async () => {
+        const plateau = await jeu.lirePlateau();
+        return rougesEn5(plateau) === avant + 1 && plateau.slice(1).join('').replace(/[.?]/g, '').length === 8;
+      });
     });
   },
 

@@ -261,6 +261,11 @@ export class Jeu {
     await this.cliquer({ x: this.plateau.x + colonne * cote + 45, y: this.plateau.y + ligne * cote + 45 });
   }
 
+  // The same with a finger, as on a tablet.
+  async toucherColonne(colonne, ligne = 3) {
+    await this.page.touchscreen.tap(this.plateau.x + colonne * cote + 45, this.plateau.y + ligne * cote + 45);
+  }
+
   async touche(nom) {
     await this.page.keyboard.press(nom);
   }
