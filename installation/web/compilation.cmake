@@ -27,17 +27,17 @@ function(quartelo4_navigateur cible)
 endfunction()
 
 # Qt's platform plugin embeds its three fonts whole: 560 kB of the program,
-# compressed already, for a game that writes French in DejaVu Sans. The same
-# fonts cut down by fontTools to the Latin letters, punctuation and a few
-# signs take their place, under the same names: every glyph kept is the
+# compressed already, for a game that writes French in DejaVu Sans. The two
+# DejaVu fonts, cut down by fontTools to the Latin letters, punctuation and a
+# few signs, take their place under the same names: every glyph kept is the
 # same, with its hinting, and kerning and ligatures between kept glyphs.
+# Bitstream Vera stays whole: its licence lets only a renamed font change.
 function(quartelo4_polices_reduites cible)
   set(originales ${QT6_INSTALL_PREFIX}/polices)
   set(dossier ${CMAKE_CURRENT_BINARY_DIR}/polices)
   set(caracteres "U+0020-007E,U+00A0-017F,U+0192,U+02C6-02DD,U+2000-206F,U+20AC,U+2122,U+2190-2195,U+2212,U+FFFD")
   set(polices)
-  set(entrees)
-  foreach(police DejaVuSansMono Vera DejaVuSans)
+  foreach(police DejaVuSansMono DejaVuSans)
     add_custom_command(OUTPUT ${dossier}/${police}.ttf
       COMMAND ${CMAKE_COMMAND} -E make_directory ${dossier}
       COMMAND /usr/bin/python3 -m fontTools.subset ${originales}/${police}.ttf
@@ -47,13 +47,20 @@ function(quartelo4_polices_reduites cible)
       DEPENDS ${originales}/${police}.ttf
       VERBATIM)
     list(APPEND polices ${dossier}/${police}.ttf)
-    string(APPEND entrees "    <file>${police}.ttf</file>\n")
   endforeach()
-  file(CONFIGURE OUTPUT ${dossier}/wasmfonts.qrc CONTENT
-    "<RCC>\n  <qresource prefix=\"/fonts\">\n${entrees}  </qresource>\n</RCC>\n")
+  # In the order Qt loads them.
+  file(CONFIGURE OUTPUT ${dossier}/wasmfonts.qrc CONTENT [=[
+<RCC>
+  <qresource prefix="/fonts">
+    <file>DejaVuSansMono.ttf</file>
+    <file alias="Vera.ttf">@originales@/Vera.ttf</file>
+    <file>DejaVuSans.ttf</file>
+  </qresource>
+</RCC>
+]=] @ONLY)
   add_custom_command(OUTPUT ${dossier}/qrc_wasmfonts.cpp
     COMMAND Qt6::rcc --name wasmfonts --output ${dossier}/qrc_wasmfonts.cpp ${dossier}/wasmfonts.qrc
-    DEPENDS ${dossier}/wasmfonts.qrc ${polices}
+    DEPENDS ${dossier}/wasmfonts.qrc ${polices} ${originales}/Vera.ttf
     VERBATIM)
   add_library(quartelo4_polices OBJECT ${dossier}/qrc_wasmfonts.cpp)
   # Qt's own copy is left out of the link; the program's takes its place.

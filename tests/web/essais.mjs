@@ -4,14 +4,14 @@
 // Quartelo 4 in a real browser, as a player uses it: one scenario a run,
 // named on the command line (CTest runs each as web.<name>).
 //
-//   node essais.mjs demarrage|souris|clavier|ordinateurs|pause|quitter|hors_ligne|sans_webgl
+//   node essais.mjs demarrage|type_wasm|souris|clavier|ordinateurs|pause|quitter|hors_ligne|sans_webgl
 
 import { execFileSync } from 'node:child_process';
 import fs from 'node:fs';
 import os from 'node:os';
 import path from 'node:path';
 
-import { attendre, demarrerServeur, ouvrirNavigateur, partie, pause, verifier, Jeu } from './navigateur.mjs';
+import { attendre, demarrerServeur, ouvrirNavigateur, partie, pause, site, verifier, Jeu } from './navigateur.mjs';
 
 const vide = ['x123456', '.......', '.......', '.......', '.......', '.......', '.......'];
 
@@ -99,6 +99,26 @@ const scenarios = {
       await jeu.cliquerDebut('nouvellePartie');
       await attendre('la fenêtre de jeu', () => jeu.trouverPlateau());
       await attendrePlateau(jeu, vide, 'un plateau vide');
+    });
+  },
+
+  // A host that serves the WebAssembly under another type than
+  // application/wasm: the page compiles it from its bytes, and the game starts.
+  async type_wasm() {
+    await partie(async ({ page, jeu, serveur }) => {
+      const binaire = fs.readFileSync(path.join(site, 'quartelo4.wasm'));
+      await page.setRequestInterception(true);
+      page.on('request', (requete) => {
+        if (new URL(requete.url()).pathname.endsWith('/quartelo4.wasm'))
+          requete.respond({ status: 200, contentType: 'application/octet-stream', body: binaire });
+        else
+          requete.continue();
+      });
+      await page.goto(serveur.adresse);
+      await jeu.attendreProgramme();
+      await pause(300);
+      await jeu.cliquerDebut('nouvellePartie');
+      await attendre('la fenêtre de jeu', () => jeu.trouverPlateau());
     });
   },
 
