@@ -20,7 +20,6 @@
   const progression = document.getElementById('progression');
   let toile = null;
   let telecharge = null;
-  let aGarderEnsuite = null;
 
   // The steps of the loading, for whoever measures them.
   function marquer(etape) {
@@ -146,9 +145,8 @@
       garderLesOctets: aGarder || !nom.endsWith('.wasm'),
     })));
     marquer('telecharge');
-    if (aGarder)
-      aGarderEnsuite = { [noms[0]]: code.octets, [noms[1]]: binaire.octets, [noms[2]]: donnees.octets };
-    return { code: code.octets, module: binaire.module, donnees: donnees.octets };
+    const copie = aGarder ? { [noms[0]]: code.octets, [noms[1]]: binaire.octets, [noms[2]]: donnees.octets } : null;
+    return { code: code.octets, module: binaire.module, donnees: donnees.octets, copie };
   }
 
   // Once compiled, the program's JavaScript in the page.
@@ -253,11 +251,8 @@
     }
     await lancer();
     // The copy for the next visits, once the game has drawn its window.
-    if (aGarderEnsuite) {
-      const copie = aGarderEnsuite;
-      aGarderEnsuite = null;
-      setTimeout(() => garder(copie), 500);
-    }
+    if (fichiers.copie)
+      setTimeout(() => garder(fichiers.copie), 500);
   }
 
   if ('serviceWorker' in navigator && location.protocol !== 'file:')
