@@ -44,7 +44,7 @@
   function webGLPresent() {
     try {
       const essai = document.createElement('canvas');
-      return !!(window.WebGLRenderingContext && (essai.getContext('webgl2') || essai.getContext('webgl')));
+      return !!(essai.getContext('webgl2') || essai.getContext('webgl'));
     } catch (e) {
       return false;
     }

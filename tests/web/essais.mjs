@@ -114,11 +114,7 @@ const scenarios = {
         else
           requete.continue();
       });
-      await page.goto(serveur.adresse);
-      await jeu.attendreProgramme();
-      await pause(300);
-      await jeu.cliquerDebut('nouvellePartie');
-      await attendre('la fenêtre de jeu', () => jeu.trouverPlateau());
+      await ouvrirLeJeu(page, jeu, serveur.adresse);
     });
   },
 
