@@ -65,7 +65,10 @@ def main():
             "Copyright (C) The Qt Company Ltd. and other contributors.\n"
             "Licence: LGPL-3.0-only OR GPL-2.0-only OR GPL-3.0-only; used here under\n"
             "GPL-3.0-only, as part of a program under GPL-3.0-or-later. Source: Debian's\n"
-            f"source package qt6-base {version}.\n"
+            f"source package qt6-base {version}, with its WebAssembly platform plugin\n"
+            "modified (2026) for windows drawn smaller than their own pixels: the pointer's\n"
+            "position in a window, and a floor to the device pixel ratio\n"
+            "(installation/web/qt-fenetres-a-l-echelle.patch in the source archive).\n"
             "Of the fonts that Qt embeds, DejaVu Sans and DejaVu Sans Mono are cut down to\n"
             "the Latin characters, punctuation and a few signs (fontTools); Bitstream Vera\n"
             "Sans is whole.",

@@ -65,6 +65,7 @@ case "$cible" in
       -DFEATURE_opengl=OFF -DFEATURE_dynamicgl=OFF -DFEATURE_vulkan=OFF
       -DFEATURE_tabletevent=OFF)
     nom=mingw-static
+    correctifs=()
     ;;
   web)
     # Qt for WebAssembly draws every window through WebGL, so OpenGL stays.
@@ -79,6 +80,8 @@ case "$cible" in
       -DFEATURE_system_freetype=OFF -DFEATURE_system_harfbuzz=OFF -DFEATURE_system_png=OFF
       -DFEATURE_system_pcre2=OFF -DFEATURE_system_zlib=OFF)
     nom=wasm-static
+    # Qt's own corrections, for what the game needs of this version.
+    correctifs=("$installation"/web/qt-*.patch)
     ;;
   *)
     echo "usage: qt-statique.sh CACHE windows|web" >&2
@@ -93,7 +96,7 @@ if [ -z "$version_source" ]; then
   version_source="$(apt-cache showsrc "$paquet" | sed -n 's/^Version: //p' | sort -V | tail -n 1)"
 fi
 version_hote="$(dpkg-query -W -f='${Version}' qt6-base-dev)"
-empreinte="$(printf '%s\n' "${options[@]}" | cat - "$chaine" | sha256sum | cut -c1-12)"
+empreinte="$(printf '%s\n' "${options[@]}" | cat - "$chaine" "${correctifs[@]}" | sha256sum | cut -c1-12)"
 prefixe="$cache/qt-${version_source//[:+~]/_}-$nom-$empreinte"
 # The browser's Qt embeds fonts taken from its source; the game's build cuts
 # them down, so the prefix keeps the originals too.
@@ -130,6 +133,21 @@ if [ ! -f "$source/.termine" ]; then
   touch "$source/.termine"
 fi
 flock -u 4
+# A corrected copy of the source: hard links to the shared one, but for the
+# files the corrections write anew.
+if [ ${#correctifs[@]} -gt 0 ]; then
+  corrigee="$cache/source-qt-${version_source//[:+~]/_}-$nom-$empreinte"
+  if [ ! -f "$corrigee/.termine" ]; then
+    rm -rf "$corrigee" "$corrigee.copie"
+    cp -al "$source" "$corrigee.copie"
+    for correctif in "${correctifs[@]}"; do
+      patch -p1 -s -d "$corrigee.copie" < "$correctif"
+    done
+    mv "$corrigee.copie" "$corrigee"
+    touch "$corrigee/.termine"
+  fi
+  source="$corrigee"
+fi
 if [ -f "$prefixe/.termine" ]; then
   garder_polices
   echo "$prefixe" >&3

@@ -45,7 +45,7 @@ if [ "${1:-}" = web ]; then
   paquets+=(
     # The compiler to WebAssembly, Qt's build, and Node.js, which emscripten
     # runs and the tests are written in (its npm fetches their client).
-    emscripten ninja-build dpkg-dev python3 nodejs
+    emscripten ninja-build dpkg-dev python3 nodejs patch
     # The fonts that Qt embeds, cut down to the characters the game writes.
     python3-fonttools
     # The site compressed beforehand, served as a host would, and the
