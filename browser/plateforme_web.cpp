@@ -8,7 +8,9 @@
 // handed on one event at a time, in order, once the game is done with what
 // it was doing, as the desktop's queue does: it never starts a second move
 // inside the first, which would ask for a second suspension while one is
-// pending. The page is told when the program quits.
+// pending. The page is told when the program quits. The windows are the
+// page's content: without a frame, whole on the page at any size of it
+// (ajustement.cpp).
 
 #include <QApplication>
 #include <QFont>
@@ -21,6 +23,7 @@
 
 #include <emscripten.h>
 
+#include "ajustement.h"
 #include "ordinateur.h"
 #include "plateforme.h"
 
@@ -166,6 +169,15 @@ void preparer(QApplication& application)
     garde = new Garde();
     garde->setParent(&application);
     application.installEventFilter(garde);
+    new AjustementALaPage(application);
+}
+
+// The browser's tab holds the title, and the page holds the windows where
+// they stand: no title bar, nothing to move, maximise or resize. (The hints
+// a window gets at construction would keep the title bar.)
+void preparerFenetre(QWidget& fenetre)
+{
+    fenetre.setWindowFlags(Qt::Window | Qt::FramelessWindowHint);
 }
 
 void montrerEtape(QWidget* plateau)

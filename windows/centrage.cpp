@@ -8,12 +8,15 @@
 #include <QScreen>
 #include <QWidget>
 
+QPoint coinCentre(const QSize& ecran, const QSize& fenetre)
+{
+    return QPoint(ecran.width() / 2 - fenetre.width() / 2, ecran.height() / 2 - fenetre.height() / 2);
+}
+
 void centrerSurEcranPrincipal(QWidget* fenetre)
 {
     const QScreen* ecran = QGuiApplication::primaryScreen();
     if (ecran == nullptr)
         return;
-    const QRect geometrie = ecran->geometry();
-    fenetre->move(geometrie.width() / 2 - fenetre->width() / 2,
-                  geometrie.height() / 2 - fenetre->height() / 2);
+    fenetre->move(coinCentre(ecran->geometry().size(), fenetre->size()));
 }

@@ -29,6 +29,8 @@ int main(int argc, char* argv[])
     plateforme::preparer(application);
     Fenetre fenetre(8, true, false, false);
     FenetreDebut fenetreDebut(&fenetre);
+    plateforme::preparerFenetre(fenetre);
+    plateforme::preparerFenetre(fenetreDebut);
     fenetreDebut.setVisible(true);
     return application.exec();
 }

@@ -10,12 +10,15 @@ class QWidget;
 // per platform that the build chooses: plateforme_bureau.cpp on Linux and
 // Windows, where the program owns its event loop and may hold it; and the
 // browser's, where every wait must hand the page back to the browser
-// (installation/web/plateforme_web.cpp). The computer's pause, attendre(),
-// belongs to the same choice.
+// (browser/plateforme_web.cpp). The computer's pause, attendre(), belongs
+// to the same choice.
 namespace plateforme {
 
 // Once the application and its style are in place, before the windows.
 void preparer(QApplication& application);
+
+// Once a window of the game is built, before it is first shown.
+void preparerFenetre(QWidget& fenetre);
 
 // Shows one step of a falling token now, before the program goes on.
 void montrerEtape(QWidget* plateau);

@@ -14,6 +14,10 @@ void preparer(QApplication&)
 {
 }
 
+void preparerFenetre(QWidget&)
+{
+}
+
 void montrerEtape(QWidget* plateau)
 {
     plateau->repaint();

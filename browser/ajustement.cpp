@@ -1,0 +1,142 @@
+// SPDX-FileCopyrightText: 2026 Quartelo 4 contributors
+// SPDX-License-Identifier: GPL-3.0-or-later
+
+#include "ajustement.h"
+
+#include <QApplication>
+#include <QEvent>
+#include <QPixmapCache>
+#include <QScreen>
+#include <QToolTip>
+#include <QWidget>
+#include <QWindow>
+#include <QtGui/private/qhighdpiscaling_p.h>
+#include <qpa/qplatformscreen.h>
+#include <qpa/qplatformwindow.h>
+#include <qpa/qwindowsysteminterface.h>
+
+#include <algorithm>
+#include <utility>
+#include <vector>
+
+#include <emscripten.h>
+#include <emscripten/val.h>
+
+#include "centrage.h"
+
+namespace {
+
+// However small the page, the game is drawn at a tenth of its size at least.
+constexpr qreal kFacteurMinimal = 0.1;
+
+// The canvas's pixels per CSS pixel, at least, that Qt's screen reads.
+EM_JS(void, fixerRapportMinimal, (double rapport), {
+    Module.qtDevicePixelRatioFloor = rapport;
+});
+
+// The start window and the game window: top-level, standing by themselves.
+// The end-of-game message stands over the game window, and a list or a
+// tooltip is a popup.
+bool estFenetreDuJeu(const QWidget* widget)
+{
+    return widget->isWindow() && widget->parentWidget() == nullptr && widget->windowType() == Qt::Window;
+}
+
+} // namespace
+
+AjustementALaPage::AjustementALaPage(QApplication& application)
+    : QObject(&application)
+{
+    application.installEventFilter(this);
+    suivreEcran(QGuiApplication::primaryScreen());
+    connect(&application, &QGuiApplication::primaryScreenChanged, this, &AjustementALaPage::suivreEcran);
+}
+
+void AjustementALaPage::suivreEcran(QScreen* ecran)
+{
+    if (ecranSuivi)
+        disconnect(ecranSuivi, nullptr, this, nullptr);
+    ecranSuivi = ecran;
+    if (ecran != nullptr)
+        connect(ecran, &QScreen::geometryChanged, this, &AjustementALaPage::ajuster);
+}
+
+// A window of the game that is shown becomes the one the page holds, before
+// it is drawn.
+bool AjustementALaPage::eventFilter(QObject* objet, QEvent* evenement)
+{
+    if (evenement->type() == QEvent::Show && objet->isWidgetType()) {
+        auto* widget = static_cast<QWidget*>(objet);
+        if (estFenetreDuJeu(widget)) {
+            courante = widget;
+            ajuster();
+        }
+    }
+    return QObject::eventFilter(objet, evenement);
+}
+
+void AjustementALaPage::ajuster()
+{
+    QScreen* ecran = QGuiApplication::primaryScreen();
+    QWindow* fenetre = courante ? courante->windowHandle() : nullptr;
+    if (enCours || ecran == nullptr || ecran->handle() == nullptr || fenetre == nullptr || fenetre->handle() == nullptr)
+        return;
+    // The page's room in its own pixels (the canvas's), and the window's size
+    // in the game's. A page without width or height for a moment (during a
+    // resize, or hidden) keeps the last fit.
+    const QSize page = ecran->handle()->geometry().size();
+    const QSize taille = courante->size();
+    if (page.isEmpty() || taille.isEmpty())
+        return;
+    const qreal voulu = std::clamp(std::min(qreal(page.width()) / taille.width(), qreal(page.height()) / taille.height()),
+                                   kFacteurMinimal, qreal(1));
+    enCours = true;
+    if (!qFuzzyCompare(voulu, facteur)) {
+        // A list or a tooltip open at the old size would stand astray.
+        if (QWidget* liste = QApplication::activePopupWidget())
+            liste->close();
+        QToolTip::hideText();
+    }
+    // The windows over it, where they stand now in the game's pixels.
+    std::vector<std::pair<QPointer<QWindow>, QRect>> dessus;
+    for (QWindow* autre : QGuiApplication::topLevelWindows())
+        if (autre != fenetre && autre->isVisible() && autre->transientParent() == fenetre && autre->handle() != nullptr)
+            dessus.emplace_back(autre, autre->geometry());
+    const QPoint avant = fenetre->geometry().topLeft();
+    if (!qFuzzyCompare(voulu, facteur))
+        changerFacteur(ecran, voulu);
+    // In the middle of the page, by the desktop's rule, and the others with
+    // it. The widget keeps the place that Qt gives its window when it shows
+    // it; its window, shown already, is placed anew for the new factor.
+    const QRect cible(coinCentre(ecran->geometry().size(), taille), taille);
+    courante->move(cible.topLeft());
+    fenetre->setGeometry(cible);
+    const QPoint decalage = cible.topLeft() - avant;
+    for (const auto& [autre, geometrie] : dessus)
+        if (autre)
+            autre->setGeometry(geometrie.translated(decalage));
+    // Everything drawn again, at the new ratio.
+    for (QWidget* widget : QApplication::topLevelWidgets())
+        if (widget->isVisible())
+            widget->update();
+    enCours = false;
+}
+
+// The screen's scale factor, and what Qt does when a screen's resolution
+// changes: the screen's size in the game's pixels and its ratio, told to the
+// windows (whose pictures are read again for it). QPainter draws no finer
+// than one device pixel per pixel of the game: where the screen has fewer
+// (a ratio of 1 and a game drawn smaller), the canvas holds one per pixel
+// of the game and the browser brings it down to the screen's.
+void AjustementALaPage::changerFacteur(QScreen* ecran, qreal nouveau)
+{
+    facteur = nouveau;
+    QHighDpiScaling::setScreenFactor(ecran, facteur);
+    fixerRapportMinimal(1.0 / facteur);
+    emscripten::val::module_property("qtResizeAllScreens")(emscripten::val::undefined());
+    // The style keeps the controls it drew under keys that do not say at
+    // which ratio.
+    QPixmapCache::clear();
+    const QDpi dpi = ecran->handle()->logicalDpi();
+    QWindowSystemInterface::handleScreenLogicalDotsPerInchChange(ecran, dpi.first, dpi.second);
+}
