@@ -171,9 +171,14 @@
   function lancer() {
     toile = document.createElement('canvas');
     toile.id = 'ecran';
-    // Keys and the clipboard reach the program through an editable canvas.
+    // Keys and the clipboard reach the program through an editable canvas,
+    // which calls up no on-screen keyboard: the game is played by touch on
+    // a touch screen, and by the keys of a keyboard where there is one.
     toile.contentEditable = 'true';
+    toile.inputMode = 'none';
     toile.style.caretColor = 'transparent';
+    // A long press is a press held, not the browser's menu.
+    toile.addEventListener('contextmenu', (evenement) => evenement.preventDefault());
     bureau.prepend(toile);
     const ceToile = toile;
     return createQtAppInstance({
