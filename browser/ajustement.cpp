@@ -4,6 +4,7 @@
 #include "ajustement.h"
 
 #include <QApplication>
+#include <QBackingStore>
 #include <QEvent>
 #include <QPixmapCache>
 #include <QScreen>
@@ -106,19 +107,27 @@ void AjustementALaPage::ajuster()
     if (!qFuzzyCompare(voulu, facteur))
         changerFacteur(ecran, voulu);
     // In the middle of the page, by the desktop's rule, and the others with
-    // it. The widget keeps the place that Qt gives its window when it shows
-    // it; its window, shown already, is placed anew for the new factor.
+    // it. The window first, whose size the new factor reads from its old one;
+    // then the widget, which keeps the place that Qt gives its window when
+    // it shows it.
     const QRect cible(coinCentre(ecran->geometry().size(), taille), taille);
-    courante->move(cible.topLeft());
     fenetre->setGeometry(cible);
+    courante->move(cible.topLeft());
     const QPoint decalage = cible.topLeft() - avant;
     for (const auto& [autre, geometrie] : dessus)
         if (autre)
             autre->setGeometry(geometrie.translated(decalage));
-    // Everything drawn again, at the new ratio.
-    for (QWidget* widget : QApplication::topLevelWidgets())
-        if (widget->isVisible())
-            widget->update();
+    // Everything drawn again, at the new ratio, into images of the new size
+    // in the canvas's pixels: Qt resizes a window's image only when its own
+    // size or its ratio changes, and here the ratio may stay the same (one
+    // device pixel per pixel of the game, before and after).
+    for (QWidget* widget : QApplication::topLevelWidgets()) {
+        if (!widget->isVisible())
+            continue;
+        if (QBackingStore* image = widget->backingStore())
+            image->resize(widget->size());
+        widget->update();
+    }
     enCours = false;
 }
 
