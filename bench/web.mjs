@@ -6,10 +6,16 @@
 //
 //   QUARTELO4_MODULES=build-web/essais-web/node_modules node bench/web.mjs [RUNS]
 //
+// With QUARTELO4_SITE_AVANT naming another build's site (the one before a
+// change), both sites' visits are measured in turn, in the same run.
+//
 // - the bytes moved on a first visit and on a second one (the encoded
 //   lengths of every response: compressed as the server sent them);
 // - the time from the page's navigation to the start window drawn, cold
 //   (new profile) and on a second visit (the service worker's copy);
+// - the time from a change of the page's size to the first frame that shows
+//   the game window fitted to it, and how many frames the browser composed
+//   meanwhile;
 // - one depth-12 search, WebAssembly under Node.js (the engine of Chromium)
 //   against the desktop's native build, over the positions of
 //   bench/corpus.txt (twenty times over).
@@ -20,7 +26,7 @@ import os from 'node:os';
 import path from 'node:path';
 import { fileURLToPath } from 'node:url';
 
-import { attendre, demarrerServeur, ouvrirNavigateur, Capture } from '../tests/web/navigateur.mjs';
+import { attendre, demarrerServeur, ouvrirNavigateur, site, tailles, Capture, Jeu } from '../tests/web/navigateur.mjs';
 
 const ici = path.dirname(fileURLToPath(import.meta.url));
 const construction = path.resolve(ici, '../build-web');
@@ -71,29 +77,97 @@ async function visite(navigateur, adresse) {
   return { octets, duree, etapes };
 }
 
+// The game window, then the page's size changed back and forth between one
+// where it stands at its own size and one where it must be drawn smaller:
+// for each change, the time to the first frame whose window has the size
+// that fits, and the frames composed up to it (that one included).
+async function ajustements(navigateur, adresse) {
+  const page = await navigateur.newPage();
+  const jeu = new Jeu(page);
+  const grande = { width: 1280, height: 900, deviceScaleFactor: 1 };
+  const petite = { width: 1024, height: 600, deviceScaleFactor: 1 };
+  await page.setViewport(grande);
+  await page.goto(adresse);
+  await jeu.attendreProgramme();
+  await jeu.cliquerDebut('nouvellePartie');
+  await attendre('la fenêtre de jeu', () => jeu.trouverFenetre('jeu'));
+  const session = await page.createCDPSession();
+  const images = [];
+  session.on('Page.screencastFrame', (e) => {
+    images.push({ temps: e.metadata.timestamp * 1000, png: Buffer.from(e.data, 'base64') });
+    session.send('Page.screencastFrameAck', { sessionId: e.sessionId }).catch(() => {});
+  });
+  await session.send('Page.startScreencast', { format: 'png', maxWidth: 640, maxHeight: 450 });
+  await new Promise((fin) => setTimeout(fin, 500));
+  const mesures = [];
+  for (let n = 0; n < 2 * essais; ++n) {
+    const taille = n % 2 === 0 ? petite : grande;
+    const depuis = images.length;
+    const debut = Date.now();
+    await page.setViewport(taille);
+    const toile = await page.evaluate(() => {
+      const r = document.getElementById('ecran').getBoundingClientRect();
+      return { x: r.left, y: r.top, largeur: r.width, hauteur: r.height };
+    });
+    const voulue = tailles.jeu.largeur * Math.min(1, toile.largeur / tailles.jeu.largeur, toile.hauteur / tailles.jeu.hauteur);
+    let vues = depuis;
+    const image = await attendre('la fenêtre ajustée', () => {
+      for (; vues < images.length; ++vues) {
+        const vue = new Capture(images[vues].png);
+        const pixel = vue.largeur / taille.width;
+        const boite = vue.boiteSurLeGris({ x: 0, y: Math.round(toile.y * pixel), largeur: vue.largeur,
+          hauteur: Math.min(vue.hauteur, Math.round(toile.hauteur * pixel)) });
+        if (boite && Math.abs(boite.largeur / pixel - voulue) <= 2)
+          return { ...images[vues], rang: vues - depuis + 1 };
+      }
+      return undefined;
+    }, 10000, 5);
+    mesures.push({ ms: image.temps - debut, images: image.rang });
+    await new Promise((fin) => setTimeout(fin, 300));
+  }
+  await page.close();
+  return mesures;
+}
+
 const mediane = (valeurs) => [...valeurs].sort((a, b) => a - b)[Math.floor(valeurs.length / 2)];
 
-const premieres = [];
-const secondes = [];
-const serveur = await demarrerServeur();
+// The sites measured, the one before a change first, each on its own server.
+const sites = [
+  ...(process.env.QUARTELO4_SITE_AVANT ? [{ nom: 'before', dossier: process.env.QUARTELO4_SITE_AVANT }] : []),
+  { nom: process.env.QUARTELO4_SITE_AVANT ? 'this build' : 'site', dossier: site },
+];
+for (const mesure of sites) {
+  mesure.serveur = await demarrerServeur(mesure.dossier);
+  mesure.premieres = [];
+  mesure.secondes = [];
+}
+let refits;
 try {
-  for (let n = 0; n < essais; ++n) {
-    const profil = fs.mkdtempSync(path.join(os.tmpdir(), 'quartelo4-mesure-'));
-    try {
-      for (const liste of [premieres, secondes]) {
-        const { navigateur, fermer } = await ouvrirNavigateur({ profil });
-        try {
-          liste.push(await visite(navigateur, serveur.adresse));
-        } finally {
-          await fermer();
+  for (let n = 0; n < essais; ++n)
+    for (const mesure of sites) {
+      const profil = fs.mkdtempSync(path.join(os.tmpdir(), 'quartelo4-mesure-'));
+      try {
+        for (const liste of [mesure.premieres, mesure.secondes]) {
+          const { navigateur, fermer } = await ouvrirNavigateur({ profil });
+          try {
+            liste.push(await visite(navigateur, mesure.serveur.adresse));
+          } finally {
+            await fermer();
+          }
         }
+      } finally {
+        fs.rmSync(profil, { recursive: true, force: true });
       }
-    } finally {
-      fs.rmSync(profil, { recursive: true, force: true });
     }
+  const { navigateur, fermer } = await ouvrirNavigateur();
+  try {
+    refits = await ajustements(navigateur, sites[sites.length - 1].serveur.adresse);
+  } finally {
+    await fermer();
   }
 } finally {
-  serveur.arreter();
+  for (const mesure of sites)
+    mesure.serveur.arreter();
 }
 
 // The corpus twenty times over, so that starting Node.js weighs little.
@@ -126,8 +200,12 @@ const ko = (octets) => (octets / 1000).toFixed(1) + ' kB';
 const etapes = (visites) => ['telecharge', 'webgl', 'compile']
   .map((nom) => `${nom} ${Math.round(mediane(visites.map((v) => v.etapes[nom] ?? NaN)))} ms`).join(', ');
 console.log(`visits: ${essais}, medians`);
-console.log(`first visit:  ${ko(mediane(premieres.map((v) => v.octets)))} moved, start window after ${mediane(premieres.map((v) => v.duree))} ms (${etapes(premieres)})`);
-console.log(`second visit: ${ko(mediane(secondes.map((v) => v.octets)))} moved, start window after ${mediane(secondes.map((v) => v.duree))} ms (${etapes(secondes)})`);
+for (const { nom, premieres, secondes } of sites) {
+  console.log(`${nom}, first visit:  ${ko(mediane(premieres.map((v) => v.octets)))} moved, start window after ${mediane(premieres.map((v) => v.duree))} ms (${etapes(premieres)})`);
+  console.log(`${nom}, second visit: ${ko(mediane(secondes.map((v) => v.octets)))} moved, start window after ${mediane(secondes.map((v) => v.duree))} ms (${etapes(secondes)})`);
+}
+console.log(`resize to the fitted frame, ${refits.length} changes: median ${Math.round(mediane(refits.map((m) => m.ms)))} ms, `
+  + `${mediane(refits.map((m) => m.images))} frames (at most ${Math.max(...refits.map((m) => m.images))})`);
 console.log(`search, ${positions} positions (bench/corpus.txt twenty times), starting the tool left out: `
   + `native ${(natif.ms / positions).toFixed(3)} ms a position, WebAssembly ${(wasm.ms / positions).toFixed(3)} ms `
   + `(ratio ${(wasm.ms / natif.ms).toFixed(2)}; same columns, values and calls: ${natif.sortie === wasm.sortie ? 'yes' : 'NO'}); `

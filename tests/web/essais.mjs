@@ -5,13 +5,14 @@
 // named on the command line (CTest runs each as web.<name>).
 //
 //   node essais.mjs demarrage|type_wasm|souris|clavier|ordinateurs|pause|quitter|hors_ligne|sans_webgl
+//                   |ecrans|difficulte_au_doigt|tempete
 
 import { execFileSync } from 'node:child_process';
 import fs from 'node:fs';
 import os from 'node:os';
 import path from 'node:path';
 
-import { attendre, demarrerServeur, ouvrirNavigateur, partie, pause, site, verifier, Jeu } from './navigateur.mjs';
+import { attendre, demarrerServeur, ouvrirNavigateur, partie, pause, site, tailles, verifier, Jeu } from './navigateur.mjs';
 
 const vide = ['x123456', '.......', '.......', '.......', '.......', '.......', '.......'];
 
@@ -75,7 +76,110 @@ async function ouvrirLeJeu(page, jeu, adresse, { rougeOrdinateur = false, jauneO
   await attendre('la fenêtre de jeu', () => jeu.trouverPlateau());
 }
 
+// What is wrong with the way the page shows the window `nom`, or nothing:
+// it must stand whole on the canvas, with no frame or title bar (its
+// proportions are its own), centred, at its own size where the canvas has
+// room and otherwise as large as the canvas allows; and the page must not
+// scroll.
+async function malAjustee(jeu, nom) {
+  const fenetre = await jeu.trouverFenetre(nom);
+  if (!fenetre)
+    return 'aucune fenêtre';
+  const { zone, echelle } = fenetre;
+  const taille = tailles[nom];
+  const defile = await jeu.page.evaluate(() => [document.documentElement.scrollWidth - innerWidth,
+    document.documentElement.scrollHeight - innerHeight, scrollX, scrollY]);
+  const tient = zone.largeur >= taille.largeur && zone.hauteur >= taille.hauteur;
+  const plein = Math.max(fenetre.largeur / zone.largeur, fenetre.hauteur / zone.hauteur);
+  const ecarts = [
+    [defile.some((n) => n > 0), 'la page défile : ' + defile],
+    [Math.abs(fenetre.hauteur - taille.hauteur * echelle) > 1.5, 'hauteur ' + fenetre.hauteur + ' pour ' + taille.hauteur * echelle],
+    [fenetre.x < zone.x || fenetre.y < zone.y || fenetre.x + fenetre.largeur > zone.x + zone.largeur + 0.5
+      || fenetre.y + fenetre.hauteur > zone.y + zone.hauteur + 0.5, 'hors du canevas'],
+    [Math.abs(2 * fenetre.x + fenetre.largeur - 2 * zone.x - zone.largeur) > 3
+      || Math.abs(2 * fenetre.y + fenetre.hauteur - 2 * zone.y - zone.hauteur) > 3, 'pas au centre'],
+    [echelle > 1.005 || (tient && echelle < 0.995) || (!tient && plein < 0.98), 'échelle ' + echelle.toFixed(3)],
+  ];
+  const ecart = ecarts.find(([faux]) => faux);
+  return ecart && `${ecart[1]} (fenêtre ${JSON.stringify([fenetre.x, fenetre.y, fenetre.largeur, fenetre.hauteur])}, `
+    + `canevas ${JSON.stringify(zone)})`;
+}
+
+async function attendreAjustee(jeu, nom, quoi) {
+  let vu;
+  await attendre(quoi + ' (' + vu + ')', async () => {
+    vu = await malAjustee(jeu, nom);
+    return !vu;
+  }, 15000);
+  return jeu.trouverFenetre(nom);
+}
+
+// The board read at whatever scale the page draws it, until it shows `attendu`.
+async function attendrePlateauALEchelle(jeu, attendu, quoi) {
+  let vu;
+  await attendre(quoi + ' : ' + attendu.join('/') + ' (vu ' + (vu || []).join('/') + ')', async () => {
+    vu = await jeu.lirePlateauALEchelle(await jeu.trouverFenetre('jeu'));
+    return egaux(vu, attendu);
+  });
+}
+
+// The screens players have, in CSS pixels, and what they become: a phone
+// turned, a tablet's split screen, a laptop at 125 %, a smaller window.
+const ecrans = [
+  { nom: 'téléphone', largeur: 390, hauteur: 844, ratio: 3, tactile: true, puis: { largeur: 844, hauteur: 390, ratio: 3 } },
+  { nom: 'tablette', largeur: 768, hauteur: 1024, ratio: 2, tactile: true, puis: { largeur: 507, hauteur: 1024, ratio: 2 } },
+  { nom: 'Chromebook', largeur: 1366, hauteur: 650, ratio: 1, puis: { largeur: 1280, hauteur: 680, ratio: 1.25 } },
+  { nom: 'bureau', largeur: 1920, hauteur: 1080, ratio: 1, puis: { largeur: 1366, hauteur: 650, ratio: 1 } },
+];
+
 const scenarios = {
+  // On each screen the window is whole on the page; taps (or clicks) on the
+  // board and on a column button play, and so do the keys; a new size of the
+  // screen fits the game again, which goes on with its tokens. A second
+  // finger on a touch screen plays no second move. On the desktop, a link
+  // of the footer opens beside the game, which goes on.
+  async ecrans() {
+    await partie(async ({ page, jeu, serveur, navigateur }) => {
+      for (const ecran of ecrans) {
+        const vue = (taille) => ({ width: taille.largeur, height: taille.hauteur, deviceScaleFactor: taille.ratio,
+          isMobile: !!ecran.tactile, hasTouch: !!ecran.tactile, isLandscape: taille.largeur > taille.hauteur });
+        const appuyer = (point) => jeu.appuyer(point, ecran.tactile);
+        await page.setViewport(vue(ecran));
+        await page.goto(serveur.adresse);
+        await jeu.attendreProgramme();
+        await attendreAjustee(jeu, 'debut', ecran.nom + ' : la fenêtre de départ');
+        await jeu.cliquerDebut('nouvellePartie', ecran.tactile);
+        let fenetre = await attendreAjustee(jeu, 'jeu', ecran.nom + ' : la fenêtre de jeu');
+        await appuyer(jeu.point(fenetre, Jeu.caseDuJeu(3, 4)));
+        await attendrePlateauALEchelle(jeu, apres([3]), ecran.nom + ' : un pion en 3');
+        await appuyer(jeu.point(fenetre, Jeu.boutonDuJeu(4)));
+        await attendrePlateauALEchelle(jeu, apres([3, 4]), ecran.nom + ' : le bouton « 4 »');
+        await page.setViewport(vue(ecran.puis));
+        fenetre = await attendreAjustee(jeu, 'jeu', ecran.nom + ' : ajustée à sa nouvelle taille');
+        await attendrePlateauALEchelle(jeu, apres([3, 4]), ecran.nom + ' : les pions gardés');
+        await appuyer(jeu.point(fenetre, Jeu.caseDuJeu(2, 6)));
+        await attendrePlateauALEchelle(jeu, apres([3, 4, 2]), ecran.nom + ' : un coup après');
+        for (const touche of ['5', 'Enter'])
+          await jeu.touche(touche);
+        await attendrePlateauALEchelle(jeu, apres([3, 4, 2, 5]), ecran.nom + ' : un coup au clavier');
+        if (ecran.tactile) {
+          const [a, b] = [Jeu.caseDuJeu(6, 3), Jeu.caseDuJeu(0, 3)].map((p) => jeu.point(fenetre, p));
+          const doigts = [{ x: a.x, y: a.y, id: 1 }, { x: b.x, y: b.y, id: 2 }];
+          const session = await page.createCDPSession();
+          await session.send('Input.dispatchTouchEvent', { type: 'touchStart', touchPoints: doigts });
+          await session.send('Input.dispatchTouchEvent', { type: 'touchEnd', touchPoints: [] });
+          await session.detach();
+          await attendrePlateauALEchelle(jeu, apres([3, 4, 2, 5, 6]), ecran.nom + ' : deux doigts, un coup');
+        }
+      }
+      const lien = new Promise((fin) => navigateur.once('targetcreated', fin));
+      await page.click('footer a');
+      verifier((await (await lien).url()).endsWith('GPL-3.0-or-later.txt'), 'la licence dans un nouvel onglet');
+      await attendrePlateauALEchelle(jeu, apres([3, 4, 2, 5]), 'le jeu après le lien');
+    });
+  },
+
+
   // The page in French, its loading, the start window, then « Nouvelle Partie ».
   async demarrage() {
     await partie(async ({ page, jeu, serveur }) => {
@@ -99,6 +203,87 @@ const scenarios = {
       await jeu.cliquerDebut('nouvellePartie');
       await attendre('la fenêtre de jeu', () => jeu.trouverPlateau());
       await attendrePlateau(jeu, vide, 'un plateau vide');
+    });
+  },
+
+  // The difficulty chosen with a finger on a phone: a tap opens the list, a
+  // tap on « Difficile » chooses it, and the box shows what the list showed.
+  async difficulte_au_doigt() {
+    await partie(async ({ page, jeu, serveur }) => {
+      await page.setViewport({ width: 390, height: 844, deviceScaleFactor: 3, isMobile: true, hasTouch: true });
+      await page.goto(serveur.adresse);
+      await jeu.attendreProgramme();
+      const fenetre = await attendreAjustee(jeu, 'debut', 'la fenêtre de départ');
+      // The width of the dark text in a band of the start window (its own
+      // pixels): that of the box's text, or of a line of the open list.
+      const encre = async (x0, x1, y0, y1) => {
+        const vue = await jeu.capture();
+        const k = fenetre.echelle * fenetre.ratio;
+        let [gauche, droite] = [Infinity, -Infinity];
+        for (let y = Math.round(fenetre.boite.y + y0 * k); y < fenetre.boite.y + y1 * k; ++y)
+          for (let x = Math.round(fenetre.boite.x + x0 * k); x < fenetre.boite.x + x1 * k; ++x) {
+            const [r, g, b] = vue.pixel(x, y);
+            if (r + g + b < 300)
+              [gauche, droite] = [Math.min(gauche, x), Math.max(droite, x)];
+          }
+        return (droite - gauche + 1) / k;
+      };
+      const facile = await encre(158, 212, 55, 72);
+      await page.touchscreen.tap(...Object.values(jeu.point(fenetre, { x: 191, y: 63 })));
+      await attendre('la liste ouverte', async () => {
+        const vue = await jeu.capture();
+        const [r, g, b] = vue.pixel(...[215, 58].map((n, i) => Math.round([fenetre.boite.x, fenetre.boite.y][i] + n * fenetre.echelle * fenetre.ratio)));
+        return b > 150 && r < 100;
+      });
+      const difficileDansLaListe = await encre(158, 225, 100, 116);
+      await page.touchscreen.tap(...Object.values(jeu.point(fenetre, { x: 185, y: 108 })));
+      let choisi;
+      await attendre('« Difficile » dans la boîte', async () => {
+        choisi = await encre(158, 212, 55, 72);
+        return Math.abs(choisi - difficileDansLaListe) <= 1;
+      }, 10000);
+      verifier(choisi > facile + 10, `« Difficile » plus large que « Facile » : ${choisi} contre ${facile}`);
+    });
+  },
+
+  // Two computers play while the screen changes size again and again, during
+  // falls and pauses: a phone's, a tiny page, a page without height, turned
+  // and turned back. The game goes on to the desktop's end, nothing breaks,
+  // the fit settles on the last size, and the mouse closes the end message.
+  async tempete() {
+    const outil = process.env.QUARTELO4_ANALYSE;
+    verifier(outil && fs.existsSync(outil), "l'outil d'analyse du bureau : " + outil);
+    const attendu = partieDuBureau(outil, 8);
+    await partie(async ({ page, jeu, serveur }) => {
+      const derniere = { width: 1366, height: 650, deviceScaleFactor: 1 };
+      await page.setViewport(derniere);
+      await page.goto(serveur.adresse);
+      await jeu.attendreProgramme();
+      await jeu.cliquerDebut('rougeOrdinateur');
+      await jeu.cliquerDebut('jauneOrdinateur');
+      await jeu.cliquerDebut('nouvellePartie');
+      for (let tour = 0; tour < 3; ++tour)
+        for (const [width, height] of [[390, 844], [200, 200], [1366, 20], [844, 390], [320, 480], [1024, 768]]) {
+          await page.setViewport({ width, height, deviceScaleFactor: 1 });
+          await pause(40);
+        }
+      await page.setViewport(derniere);
+      // The game is over once the board stays as it is while a computer
+      // would have played twice: the end message is up.
+      let vu = [];
+      let depuis = Date.now();
+      await attendre('la fin de la partie', async () => {
+        const plateau = await jeu.lirePlateauALEchelle(await jeu.trouverFenetre('jeu'));
+        if (!egaux(plateau, vu)) {
+          vu = plateau;
+          depuis = Date.now();
+        }
+        return Date.now() - depuis > 3000;
+      }, 120000, 250);
+      // « OK » clicked in the message over the game window drawn smaller.
+      await jeu.cliquer(jeu.point(await jeu.trouverFenetre('jeu'), { x: 508, y: 389 }));
+      await attendrePlateauALEchelle(jeu, attendu.plateau, 'le plateau du bureau');
+      verifier(!(await malAjustee(jeu, 'jeu')), 'ajustée à la dernière taille : ' + await malAjustee(jeu, 'jeu'));
     });
   },
 

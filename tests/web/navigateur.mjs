@@ -105,6 +105,53 @@ export class Capture {
     return somme / (image.largeur * image.hauteur * 3);
   }
 
+  // Which of the pictures `codes` a square of side `pas` at (x, y) shows,
+  // at any scale: the square and each picture compared at points spread over
+  // them; '?' for none.
+  codeALEchelle(x, y, pas, codes) {
+    const points = 15;
+    let meilleur = '?';
+    let plusPetit = 40;
+    for (const code of codes) {
+      const image = images[code];
+      let somme = 0;
+      for (let j = 0; j < points; ++j)
+        for (let i = 0; i < points; ++i) {
+          const u = (i + 0.5) / points;
+          const v = (j + 0.5) / points;
+          const [r, g, b] = this.pixel(Math.floor(x + u * pas), Math.floor(y + v * pas));
+          const k = (Math.floor(v * image.hauteur) * image.largeur + Math.floor(u * image.largeur)) * 3;
+          somme += Math.abs(r - image.rgb[k]) + Math.abs(g - image.rgb[k + 1]) + Math.abs(b - image.rgb[k + 2]);
+        }
+      const ecart = somme / (points * points * 3);
+      if (ecart < plusPetit) {
+        plusPetit = ecart;
+        meilleur = code;
+      }
+    }
+    return meilleur;
+  }
+
+  // The box of what stands on Qt's grey within the rectangle (the canvas),
+  // in the capture's pixels: the window, with any message over it.
+  boiteSurLeGris({ x, y, largeur, hauteur }) {
+    let haut = Infinity;
+    let bas = -1;
+    let gauche = Infinity;
+    let droite = -1;
+    for (let j = y; j < y + hauteur; ++j)
+      for (let i = x; i < x + largeur; ++i) {
+        const [r, g, b] = this.pixel(i, j);
+        if (Math.abs(r - 51) + Math.abs(g - 51) + Math.abs(b - 51) > 6) {
+          haut = Math.min(haut, j);
+          bas = j;
+          gauche = Math.min(gauche, i);
+          droite = Math.max(droite, i);
+        }
+      }
+    return bas < 0 ? undefined : { x: gauche, y: haut, largeur: droite - gauche + 1, hauteur: bas - haut + 1 };
+  }
+
   // The code of the picture the square at (x, y) shows, '?' for none.
   code(x, y) {
     for (const [code, image] of Object.entries(images))
@@ -139,9 +186,9 @@ async function portLibre() {
   });
 }
 
-export async function demarrerServeur() {
+export async function demarrerServeur(dossier = site) {
   const port = await portLibre();
-  const processus = spawn('bash', [path.join(ici, 'serveur.sh'), site, String(port)], { stdio: ['ignore', 'ignore', 'inherit'] });
+  const processus = spawn('bash', [path.join(ici, 'serveur.sh'), dossier, String(port)], { stdio: ['ignore', 'ignore', 'inherit'] });
   const adresse = `http://127.0.0.1:${port}/`;
   await attendre('le serveur', async () => {
     try {
@@ -190,6 +237,9 @@ const depuisLePlateau = {
 // And those of the start window, from its top-left corner.
 const fenetreDebut = { largeur: 250, hauteur: 210, nouvellePartie: { x: 65, y: 181 }, quitter: { x: 186, y: 181 },
   rougeOrdinateur: { x: 30, y: 116 }, jauneOrdinateur: { x: 141, y: 116 } };
+// The windows' own sizes, and where the board stands in the game window.
+export const tailles = { debut: { largeur: 250, hauteur: 210 }, jeu: { largeur: 880, hauteur: 720 } };
+export const plateauDansLeJeu = { x: 10, y: 45 };
 
 export class Jeu {
   constructor(page) {
@@ -206,13 +256,61 @@ export class Jeu {
     return new Capture(await this.page.screenshot({ type: 'png', optimizeForSpeed: true }));
   }
 
-  // The start window's top-left corner: the window, frame included, is
-  // centred on the page; Qt's frame in the browser is 4 pixels wide under a
-  // title bar of 18.
+  // The window the page shows ('debut' or 'jeu'), found on the canvas as
+  // what stands on Qt's grey: its corner and size in the page's pixels, and
+  // how many of them one of its own takes; `boite` is the same in the
+  // capture's pixels. Undefined while no window is drawn.
+  async trouverFenetre(nom, capture) {
+    const vue = capture || await this.capture();
+    const { zone, ratio } = await this.page.evaluate(() => {
+      const r = document.getElementById('ecran').getBoundingClientRect();
+      return { zone: { x: r.left, y: r.top, largeur: r.width, hauteur: r.height }, ratio: devicePixelRatio };
+    });
+    const boite = vue.boiteSurLeGris({ x: Math.round(zone.x * ratio), y: Math.round(zone.y * ratio),
+      largeur: Math.min(vue.largeur, Math.round(zone.largeur * ratio)), hauteur: Math.min(vue.hauteur, Math.round(zone.hauteur * ratio)) });
+    if (!boite)
+      return undefined;
+    return { x: boite.x / ratio, y: boite.y / ratio, largeur: boite.largeur / ratio, hauteur: boite.hauteur / ratio,
+      echelle: boite.largeur / ratio / tailles[nom].largeur, ratio, zone, boite };
+  }
+
+  // A point given in a window's own pixels, in the page's.
+  point(fenetre, { x, y }) {
+    return { x: fenetre.x + x * fenetre.echelle, y: fenetre.y + y * fenetre.echelle };
+  }
+
+  // The centre of a cell of the board (row 0 is the header row), and a
+  // column button, in the game window's own pixels.
+  static caseDuJeu(colonne, ligne) {
+    return { x: plateauDansLeJeu.x + colonne * cote + cote / 2, y: plateauDansLeJeu.y + ligne * cote + cote / 2 };
+  }
+
+  static boutonDuJeu(colonne) {
+    const relatif = depuisLePlateau.colonne(colonne);
+    return { x: plateauDansLeJeu.x + relatif.x, y: plateauDansLeJeu.y + relatif.y };
+  }
+
+  // The board as text (as lirePlateau gives it) at whatever scale the page
+  // draws the game window found by trouverFenetre.
+  async lirePlateauALEchelle(fenetre, capture) {
+    const vue = capture || await this.capture();
+    const pas = cote * fenetre.echelle * fenetre.ratio;
+    const x = fenetre.boite.x + plateauDansLeJeu.x * fenetre.echelle * fenetre.ratio;
+    const y = fenetre.boite.y + plateauDansLeJeu.y * fenetre.echelle * fenetre.ratio;
+    const lignes = [];
+    for (let ligne = 0; ligne < 7; ++ligne) {
+      let texte = '';
+      for (let colonne = 0; colonne < 7; ++colonne)
+        texte += vue.codeALEchelle(x + colonne * pas, y + ligne * pas, pas,
+          ligne === 0 ? [String(colonne), 'x', 'y'] : ['.', 'r', 'j', 'R', 'J']);
+      lignes.push(texte);
+    }
+    return lignes;
+  }
+
+  // The start window's top-left corner, where the page draws it.
   async origineDebut() {
-    const { largeur, hauteur } = await this.page.evaluate(() => ({ largeur: innerWidth, hauteur: innerHeight }));
-    return { x: Math.floor(largeur / 2) - Math.floor(fenetreDebut.largeur / 2) + 4,
-      y: Math.floor(hauteur / 2) - Math.floor(fenetreDebut.hauteur / 2) + 4 + 4 + 18 };
+    return attendre('la fenêtre de départ', () => this.trouverFenetre('debut'));
   }
 
   // The board, found by a header of its top row: the cursor stands on one
@@ -246,9 +344,14 @@ export class Jeu {
     await this.page.mouse.click(point.x, point.y, options);
   }
 
-  async cliquerDebut(nom) {
-    const origine = await this.origineDebut();
-    await this.cliquer({ x: origine.x + fenetreDebut[nom].x, y: origine.y + fenetreDebut[nom].y });
+  // A click, or with `doigt` a tap.
+  async appuyer(point, doigt) {
+    await (doigt ? this.page.touchscreen.tap(point.x, point.y) : this.cliquer(point));
+  }
+
+  async cliquerDebut(nom, doigt = false) {
+    const fenetre = await this.origineDebut();
+    await this.appuyer(this.point(fenetre, fenetreDebut[nom]), doigt);
   }
 
   async cliquerJeu(nom, k) {
