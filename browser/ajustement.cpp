@@ -13,7 +13,6 @@
 #include <QWindow>
 #include <QtGui/private/qhighdpiscaling_p.h>
 #include <qpa/qplatformscreen.h>
-#include <qpa/qplatformwindow.h>
 #include <qpa/qwindowsysteminterface.h>
 
 #include <algorithm>
@@ -91,8 +90,9 @@ void AjustementALaPage::ajuster()
         return;
     const qreal voulu = std::clamp(std::min(qreal(page.width()) / taille.width(), qreal(page.height()) / taille.height()),
                                    kFacteurMinimal, qreal(1));
+    const bool autreFacteur = !qFuzzyCompare(voulu, facteur);
     enCours = true;
-    if (!qFuzzyCompare(voulu, facteur)) {
+    if (autreFacteur) {
         // A list or a tooltip open at the old size would stand astray.
         if (QWidget* liste = QApplication::activePopupWidget())
             liste->close();
@@ -104,7 +104,7 @@ void AjustementALaPage::ajuster()
         if (autre != fenetre && autre->isVisible() && autre->transientParent() == fenetre && autre->handle() != nullptr)
             dessus.emplace_back(autre, autre->geometry());
     const QPoint avant = fenetre->geometry().topLeft();
-    if (!qFuzzyCompare(voulu, facteur))
+    if (autreFacteur)
         changerFacteur(ecran, voulu);
     // In the middle of the page, by the desktop's rule, and the others with
     // it. The window first, whose size the new factor reads from its old one;
@@ -117,10 +117,40 @@ void AjustementALaPage::ajuster()
     for (const auto& [autre, geometrie] : dessus)
         if (autre)
             autre->setGeometry(geometrie.translated(decalage));
-    // Everything drawn again, at the new ratio, into images of the new size
-    // in the canvas's pixels: Qt resizes a window's image only when its own
-    // size or its ratio changes, and here the ratio may stay the same (one
-    // device pixel per pixel of the game, before and after).
+    // A new factor, or a new ratio of the canvas's pixels to the game's (the
+    // browser's zoom): everything drawn anew.
+    const qreal nouveauRapport = fenetre->devicePixelRatio();
+    if (autreFacteur || !qFuzzyCompare(nouveauRapport, rapport)) {
+        rapport = nouveauRapport;
+        redessiner(ecran);
+    }
+    enCours = false;
+}
+
+// The screen's scale factor: its size in the game's pixels. QPainter draws
+// no finer than one device pixel per pixel of the game: where the screen has
+// fewer (a ratio of 1 and a game drawn smaller), the canvas holds one per
+// pixel of the game and the browser brings it down to the screen's.
+void AjustementALaPage::changerFacteur(QScreen* ecran, qreal nouveau)
+{
+    facteur = nouveau;
+    QHighDpiScaling::setScreenFactor(ecran, facteur);
+    fixerRapportMinimal(1.0 / facteur);
+    emscripten::val::module_property("qtResizeAllScreens")(emscripten::val::undefined());
+}
+
+// The windows told of their new ratio (the board reads its pictures again
+// for it), and drawn again whole into images of their size in the canvas's
+// pixels: Qt resizes a window's image only when the window's size or ratio
+// changes, and a new factor may leave the ratio as it was (one canvas pixel
+// per pixel of the game, before and after).
+void AjustementALaPage::redessiner(QScreen* ecran)
+{
+    // The style keeps the controls it drew under keys that do not say at
+    // which ratio.
+    QPixmapCache::clear();
+    const QDpi dpi = ecran->handle()->logicalDpi();
+    QWindowSystemInterface::handleScreenLogicalDotsPerInchChange(ecran, dpi.first, dpi.second);
     for (QWidget* widget : QApplication::topLevelWidgets()) {
         if (!widget->isVisible())
             continue;
@@ -128,24 +158,4 @@ void AjustementALaPage::ajuster()
             image->resize(widget->size());
         widget->update();
     }
-    enCours = false;
-}
-
-// The screen's scale factor, and what Qt does when a screen's resolution
-// changes: the screen's size in the game's pixels and its ratio, told to the
-// windows (whose pictures are read again for it). QPainter draws no finer
-// than one device pixel per pixel of the game: where the screen has fewer
-// (a ratio of 1 and a game drawn smaller), the canvas holds one per pixel
-// of the game and the browser brings it down to the screen's.
-void AjustementALaPage::changerFacteur(QScreen* ecran, qreal nouveau)
-{
-    facteur = nouveau;
-    QHighDpiScaling::setScreenFactor(ecran, facteur);
-    fixerRapportMinimal(1.0 / facteur);
-    emscripten::val::module_property("qtResizeAllScreens")(emscripten::val::undefined());
-    // The style keeps the controls it drew under keys that do not say at
-    // which ratio.
-    QPixmapCache::clear();
-    const QDpi dpi = ecran->handle()->logicalDpi();
-    QWindowSystemInterface::handleScreenLogicalDotsPerInchChange(ecran, dpi.first, dpi.second);
 }

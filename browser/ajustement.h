@@ -30,9 +30,12 @@ private:
     void suivreEcran(QScreen* ecran);
     void ajuster();
     void changerFacteur(QScreen* ecran, qreal nouveau);
+    void redessiner(QScreen* ecran);
 
     QPointer<QWidget> courante;
     QPointer<QScreen> ecranSuivi;
     qreal facteur = 1.0;
+    // The current window's device pixels per pixel of its own, when last fitted.
+    qreal rapport = 0.0;
     bool enCours = false;
 };
