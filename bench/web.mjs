@@ -26,7 +26,7 @@ import os from 'node:os';
 import path from 'node:path';
 import { fileURLToPath } from 'node:url';
 
-import { attendre, demarrerServeur, ouvrirNavigateur, site, tailles, Capture, Jeu } from '../tests/web/navigateur.mjs';
+import { attendre, demarrerServeur, ouvrirNavigateur, site, surLeGris, tailles, Capture, Jeu } from '../tests/web/navigateur.mjs';
 
 const ici = path.dirname(fileURLToPath(import.meta.url));
 const construction = path.resolve(ici, '../build-web');
@@ -115,8 +115,8 @@ async function ajustements(navigateur, adresse) {
       for (; vues < images.length; ++vues) {
         const vue = new Capture(images[vues].png);
         const pixel = vue.largeur / taille.width;
-        const boite = vue.boiteSurLeGris({ x: 0, y: Math.round(toile.y * pixel), largeur: vue.largeur,
-          hauteur: Math.min(vue.hauteur, Math.round(toile.hauteur * pixel)) });
+        const boite = vue.boite({ x: 0, y: Math.round(toile.y * pixel), largeur: vue.largeur,
+          hauteur: Math.min(vue.hauteur, Math.round(toile.hauteur * pixel)) }, surLeGris);
         if (boite && Math.abs(boite.largeur / pixel - voulue) <= 2)
           return { ...images[vues], rang: vues - depuis + 1 };
       }

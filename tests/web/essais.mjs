@@ -76,60 +76,53 @@ async function ouvrirLeJeu(page, jeu, adresse, { rougeOrdinateur = false, jauneO
   await attendre('la fenêtre de jeu', () => jeu.trouverPlateau());
 }
 
-// What is wrong with the way the page shows the window `nom`, or nothing:
-// it must stand whole on the canvas, with no frame or title bar (its
-// proportions are its own), centred, at its own size where the canvas has
-// room and otherwise as large as the canvas allows; and the page must not
-// scroll.
+// What is wrong with the way the page shows the window `nom`, or nothing: it
+// stands whole on the canvas, with no frame or title bar (its proportions
+// are its own), centred, at its own size where the canvas has room and
+// otherwise as large as it allows; and the page does not scroll.
 async function malAjustee(jeu, nom) {
-  const fenetre = await jeu.trouverFenetre(nom);
-  if (!fenetre)
+  const f = await jeu.trouverFenetre(nom);
+  if (!f)
     return 'aucune fenêtre';
-  const { zone, echelle } = fenetre;
-  const taille = tailles[nom];
+  const { zone: z, echelle } = f;
+  const { largeur, hauteur } = tailles[nom];
   const defile = await jeu.page.evaluate(() => [document.documentElement.scrollWidth - innerWidth,
     document.documentElement.scrollHeight - innerHeight, scrollX, scrollY]);
-  const tient = zone.largeur >= taille.largeur && zone.hauteur >= taille.hauteur;
-  const plein = Math.max(fenetre.largeur / zone.largeur, fenetre.hauteur / zone.hauteur);
-  const ecarts = [
-    [defile.some((n) => n > 0), 'la page défile : ' + defile],
-    [Math.abs(fenetre.hauteur - taille.hauteur * echelle) > 1.5, 'hauteur ' + fenetre.hauteur + ' pour ' + taille.hauteur * echelle],
-    [fenetre.x < zone.x || fenetre.y < zone.y || fenetre.x + fenetre.largeur > zone.x + zone.largeur + 0.5
-      || fenetre.y + fenetre.hauteur > zone.y + zone.hauteur + 0.5, 'hors du canevas'],
-    [Math.abs(2 * fenetre.x + fenetre.largeur - 2 * zone.x - zone.largeur) > 3
-      || Math.abs(2 * fenetre.y + fenetre.hauteur - 2 * zone.y - zone.hauteur) > 3, 'pas au centre'],
-    [echelle > 1.005 || (tient && echelle < 0.995) || (!tient && plein < 0.98), 'échelle ' + echelle.toFixed(3)],
-  ];
-  const ecart = ecarts.find(([faux]) => faux);
-  return ecart && `${ecart[1]} (fenêtre ${JSON.stringify([fenetre.x, fenetre.y, fenetre.largeur, fenetre.hauteur])}, `
-    + `canevas ${JSON.stringify(zone)})`;
+  const plein = z.largeur >= largeur && z.hauteur >= hauteur ? echelle > 0.995
+    : Math.max(f.largeur / z.largeur, f.hauteur / z.hauteur) > 0.98;
+  const faux = { 'la page défile': defile.some((n) => n > 0),
+    proportions: Math.abs(f.hauteur - hauteur * echelle) > 1.5,
+    'hors du canevas': f.x < z.x || f.y < z.y || f.x + f.largeur > z.x + z.largeur + 0.5 || f.y + f.hauteur > z.y + z.hauteur + 0.5,
+    'pas au centre': Math.abs(2 * (f.x - z.x) + f.largeur - z.largeur) > 3 || Math.abs(2 * (f.y - z.y) + f.hauteur - z.hauteur) > 3,
+    taille: echelle > 1.005 || !plein };
+  const ecart = Object.keys(faux).find((cle) => faux[cle]);
+  return ecart && `${ecart} : ${JSON.stringify([f.x, f.y, f.largeur, f.hauteur, z, defile])}`;
 }
 
 async function attendreAjustee(jeu, nom, quoi) {
   let vu;
-  await attendre(quoi + ' (' + vu + ')', async () => {
-    vu = await malAjustee(jeu, nom);
-    return !vu;
-  }, 15000);
+  await attendre(quoi, async () => !(vu = await malAjustee(jeu, nom))).catch((e) => {
+    throw new Error(e.message + ' (' + vu + ')');
+  });
   return jeu.trouverFenetre(nom);
 }
 
 // The board read at whatever scale the page draws it, until it shows `attendu`.
 async function attendrePlateauALEchelle(jeu, attendu, quoi) {
-  let vu;
-  await attendre(quoi + ' : ' + attendu.join('/') + ' (vu ' + (vu || []).join('/') + ')', async () => {
-    vu = await jeu.lirePlateauALEchelle(await jeu.trouverFenetre('jeu'));
-    return egaux(vu, attendu);
-  });
+  let vu = [];
+  await attendre(quoi, async () => egaux(vu = await jeu.lirePlateau(null, await jeu.trouverFenetre('jeu')), attendu))
+    .catch((e) => {
+      throw new Error(`${e.message} : ${attendu.join('/')} (vu ${vu.join('/')})`);
+    });
 }
 
 // The screens players have, in CSS pixels, and what they become: a phone
 // turned, a tablet's split screen, a laptop at 125 %, a smaller window.
 const ecrans = [
-  { nom: 'téléphone', largeur: 390, hauteur: 844, ratio: 3, tactile: true, puis: { largeur: 844, hauteur: 390, ratio: 3 } },
-  { nom: 'tablette', largeur: 768, hauteur: 1024, ratio: 2, tactile: true, puis: { largeur: 507, hauteur: 1024, ratio: 2 } },
-  { nom: 'Chromebook', largeur: 1366, hauteur: 650, ratio: 1, puis: { largeur: 1280, hauteur: 680, ratio: 1.25 } },
-  { nom: 'bureau', largeur: 1920, hauteur: 1080, ratio: 1, puis: { largeur: 1366, hauteur: 650, ratio: 1 } },
+  { nom: 'téléphone', l: 390, h: 844, ratio: 3, tactile: true, puis: { l: 844, h: 390, ratio: 3 } },
+  { nom: 'tablette', l: 768, h: 1024, ratio: 2, tactile: true, puis: { l: 507, h: 1024, ratio: 2 } },
+  { nom: 'Chromebook', l: 1366, h: 650, ratio: 1, puis: { l: 1280, h: 680, ratio: 1.25 } },
+  { nom: 'bureau', l: 1920, h: 1080, ratio: 1, puis: { l: 1366, h: 650, ratio: 1 } },
 ];
 
 const scenarios = {
@@ -141,68 +134,37 @@ const scenarios = {
   async ecrans() {
     await partie(async ({ page, jeu, serveur, navigateur }) => {
       for (const ecran of ecrans) {
-        const vue = (taille) => ({ width: taille.largeur, height: taille.hauteur, deviceScaleFactor: taille.ratio,
-          isMobile: !!ecran.tactile, hasTouch: !!ecran.tactile, isLandscape: taille.largeur > taille.hauteur });
-        const appuyer = (point) => jeu.appuyer(point, ecran.tactile);
+        const vue = ({ l, h, ratio }) => ({ width: l, height: h, deviceScaleFactor: ratio, isMobile: !!ecran.tactile,
+          hasTouch: !!ecran.tactile, isLandscape: l > h });
+        const jouer = async (point, coups, quoi) => {
+          await (point ? jeu.appuyer(point, ecran.tactile) : jeu.touche('5').then(() => jeu.touche('Enter')));
+          await attendrePlateauALEchelle(jeu, apres(coups), `${ecran.nom} : ${quoi}`);
+        };
         await page.setViewport(vue(ecran));
         await page.goto(serveur.adresse);
         await jeu.attendreProgramme();
         await attendreAjustee(jeu, 'debut', ecran.nom + ' : la fenêtre de départ');
         await jeu.cliquerDebut('nouvellePartie', ecran.tactile);
-        let fenetre = await attendreAjustee(jeu, 'jeu', ecran.nom + ' : la fenêtre de jeu');
-        await appuyer(jeu.point(fenetre, Jeu.caseDuJeu(3, 4)));
-        await attendrePlateauALEchelle(jeu, apres([3]), ecran.nom + ' : un pion en 3');
-        await appuyer(jeu.point(fenetre, Jeu.boutonDuJeu(4)));
-        await attendrePlateauALEchelle(jeu, apres([3, 4]), ecran.nom + ' : le bouton « 4 »');
+        let f = await attendreAjustee(jeu, 'jeu', ecran.nom + ' : la fenêtre de jeu');
+        await jouer(jeu.point(f, Jeu.caseDuJeu(3, 4)), [3], 'un pion en 3');
+        await jouer(jeu.point(f, Jeu.boutonDuJeu(4)), [3, 4], 'le bouton « 4 »');
         await page.setViewport(vue(ecran.puis));
-        fenetre = await attendreAjustee(jeu, 'jeu', ecran.nom + ' : ajustée à sa nouvelle taille');
+        f = await attendreAjustee(jeu, 'jeu', ecran.nom + ' : ajustée à sa nouvelle taille');
         await attendrePlateauALEchelle(jeu, apres([3, 4]), ecran.nom + ' : les pions gardés');
-        await appuyer(jeu.point(fenetre, Jeu.caseDuJeu(2, 6)));
-        await attendrePlateauALEchelle(jeu, apres([3, 4, 2]), ecran.nom + ' : un coup après');
-        for (const touche of ['5', 'Enter'])
-          await jeu.touche(touche);
-        await attendrePlateauALEchelle(jeu, apres([3, 4, 2, 5]), ecran.nom + ' : un coup au clavier');
+        await jouer(jeu.point(f, Jeu.caseDuJeu(2, 6)), [3, 4, 2], 'un coup après');
+        await jouer(null, [3, 4, 2, 5], 'un coup au clavier');
         if (ecran.tactile) {
-          const [a, b] = [Jeu.caseDuJeu(6, 3), Jeu.caseDuJeu(0, 3)].map((p) => jeu.point(fenetre, p));
-          const doigts = [{ x: a.x, y: a.y, id: 1 }, { x: b.x, y: b.y, id: 2 }];
           const session = await page.createCDPSession();
+          const doigts = [[6, 1], [0, 2]].map(([colonne, id]) => ({ ...jeu.point(f, Jeu.caseDuJeu(colonne, 3)), id }));
           await session.send('Input.dispatchTouchEvent', { type: 'touchStart', touchPoints: doigts });
           await session.send('Input.dispatchTouchEvent', { type: 'touchEnd', touchPoints: [] });
-          await session.detach();
           await attendrePlateauALEchelle(jeu, apres([3, 4, 2, 5, 6]), ecran.nom + ' : deux doigts, un coup');
         }
       }
       const lien = new Promise((fin) => navigateur.once('targetcreated', fin));
       await page.click('footer a');
-      verifier((await (await lien).url()).endsWith('GPL-3.0-or-later.txt'), 'la licence dans un nouvel onglet');
+      verifier((await lien).url().endsWith('GPL-3.0-or-later.txt'), 'la licence dans un nouvel onglet');
       await attendrePlateauALEchelle(jeu, apres([3, 4, 2, 5]), 'le jeu après le lien');
-    });
-  },
-
-
-  // The page in French, its loading, the start window, then « Nouvelle Partie ».
-  async demarrage() {
-    await partie(async ({ page, jeu, serveur }) => {
-      await page.evaluateOnNewDocument(() => {
-        window.progressionVue = [];
-        document.addEventListener('DOMContentLoaded', () => {
-          window.premierEtat = document.getElementById('etat').textContent;
-          const barre = document.getElementById('progression');
-          new MutationObserver(() => window.progressionVue.push([barre.value, barre.max]))
-            .observe(barre, { attributes: true });
-        });
-      });
-      await page.goto(serveur.adresse);
-      verifier(await page.title() === 'Quartelo 4', 'titre');
-      verifier(await page.$eval('html', (h) => h.lang) === 'fr', 'langue');
-      verifier(await page.evaluate(() => window.premierEtat) === 'Chargement…', 'Chargement…');
-      await jeu.attendreProgramme();
-      const vue = await page.evaluate(() => window.progressionVue);
-      verifier(vue.some(([valeur, max]) => max > 1e6 && valeur >= max), 'la barre va au bout : ' + JSON.stringify(vue.slice(-3)));
-      await pause(300);
-      await jeu.cliquerDebut('nouvellePartie');
-      await attendre('la fenêtre de jeu', () => jeu.trouverPlateau());
-      await attendrePlateau(jeu, vide, 'un plateau vide');
     });
   },
 
@@ -213,35 +175,22 @@ const scenarios = {
       await page.setViewport({ width: 390, height: 844, deviceScaleFactor: 3, isMobile: true, hasTouch: true });
       await page.goto(serveur.adresse);
       await jeu.attendreProgramme();
-      const fenetre = await attendreAjustee(jeu, 'debut', 'la fenêtre de départ');
-      // The width of the dark text in a band of the start window (its own
-      // pixels): that of the box's text, or of a line of the open list.
-      const encre = async (x0, x1, y0, y1) => {
-        const vue = await jeu.capture();
-        const k = fenetre.echelle * fenetre.ratio;
-        let [gauche, droite] = [Infinity, -Infinity];
-        for (let y = Math.round(fenetre.boite.y + y0 * k); y < fenetre.boite.y + y1 * k; ++y)
-          for (let x = Math.round(fenetre.boite.x + x0 * k); x < fenetre.boite.x + x1 * k; ++x) {
-            const [r, g, b] = vue.pixel(x, y);
-            if (r + g + b < 300)
-              [gauche, droite] = [Math.min(gauche, x), Math.max(droite, x)];
-          }
-        return (droite - gauche + 1) / k;
-      };
+      const f = await attendreAjustee(jeu, 'debut', 'la fenêtre de départ');
+      // In a band of the start window (its own pixels), the width of the dark
+      // text (the box's, or a line of the open list), and whether it is blue.
+      const k = f.echelle * f.ratio;
+      const bande = (x0, x1, y0, y1) => ({ x: Math.round(f.boite.x + x0 * k), y: Math.round(f.boite.y + y0 * k),
+        largeur: Math.round((x1 - x0) * k), hauteur: Math.round((y1 - y0) * k) });
+      const encre = async (x0, x1, y0, y1) => ((await jeu.capture()).boite(bande(x0, x1, y0, y1),
+        ([r, g, b]) => r + g + b < 300) || { largeur: 0 }).largeur / k;
       const facile = await encre(158, 212, 55, 72);
-      await page.touchscreen.tap(...Object.values(jeu.point(fenetre, { x: 191, y: 63 })));
-      await attendre('la liste ouverte', async () => {
-        const vue = await jeu.capture();
-        const [r, g, b] = vue.pixel(...[215, 58].map((n, i) => Math.round([fenetre.boite.x, fenetre.boite.y][i] + n * fenetre.echelle * fenetre.ratio)));
-        return b > 150 && r < 100;
-      });
-      const difficileDansLaListe = await encre(158, 225, 100, 116);
-      await page.touchscreen.tap(...Object.values(jeu.point(fenetre, { x: 185, y: 108 })));
+      await jeu.appuyer(jeu.point(f, { x: 191, y: 63 }), true);
+      await attendre('la liste ouverte', async () => !!(await jeu.capture()).boite(bande(215, 216, 58, 59),
+        ([r, , b]) => b > 150 && r < 100));
+      const dansLaListe = await encre(158, 225, 100, 116);
+      await jeu.appuyer(jeu.point(f, { x: 185, y: 108 }), true);
       let choisi;
-      await attendre('« Difficile » dans la boîte', async () => {
-        choisi = await encre(158, 212, 55, 72);
-        return Math.abs(choisi - difficileDansLaListe) <= 1;
-      }, 10000);
+      await attendre('« Difficile » dans la boîte', async () => Math.abs((choisi = await encre(158, 212, 55, 72)) - dansLaListe) <= 1);
       verifier(choisi > facile + 10, `« Difficile » plus large que « Facile » : ${choisi} contre ${facile}`);
     });
   },
@@ -270,20 +219,18 @@ const scenarios = {
       await page.setViewport(derniere);
       // The game is over once the board stays as it is while a computer
       // would have played twice: the end message is up.
-      let vu = [];
-      let depuis = Date.now();
+      let [vu, depuis] = [[], Date.now()];
       await attendre('la fin de la partie', async () => {
-        const plateau = await jeu.lirePlateauALEchelle(await jeu.trouverFenetre('jeu'));
-        if (!egaux(plateau, vu)) {
-          vu = plateau;
-          depuis = Date.now();
-        }
+        const plateau = await jeu.lirePlateau(null, await jeu.trouverFenetre('jeu'));
+        if (!egaux(plateau, vu))
+          [vu, depuis] = [plateau, Date.now()];
         return Date.now() - depuis > 3000;
       }, 120000, 250);
       // « OK » clicked in the message over the game window drawn smaller.
       await jeu.cliquer(jeu.point(await jeu.trouverFenetre('jeu'), { x: 508, y: 389 }));
       await attendrePlateauALEchelle(jeu, attendu.plateau, 'le plateau du bureau');
-      verifier(!(await malAjustee(jeu, 'jeu')), 'ajustée à la dernière taille : ' + await malAjustee(jeu, 'jeu'));
+      const mal = await malAjustee(jeu, 'jeu');
+      verifier(!mal, 'ajustée à la dernière taille : ' + mal);
     });
   },
 

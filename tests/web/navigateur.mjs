@@ -105,59 +105,40 @@ export class Capture {
     return somme / (image.largeur * image.hauteur * 3);
   }
 
-  // Which of the pictures `codes` a square of side `pas` at (x, y) shows,
-  // at any scale: the square and each picture compared at points spread over
-  // them; '?' for none.
-  codeALEchelle(x, y, pas, codes) {
-    const points = 15;
-    let meilleur = '?';
-    let plusPetit = 40;
-    for (const code of codes) {
-      const image = images[code];
-      let somme = 0;
-      for (let j = 0; j < points; ++j)
-        for (let i = 0; i < points; ++i) {
-          const u = (i + 0.5) / points;
-          const v = (j + 0.5) / points;
-          const [r, g, b] = this.pixel(Math.floor(x + u * pas), Math.floor(y + v * pas));
-          const k = (Math.floor(v * image.hauteur) * image.largeur + Math.floor(u * image.largeur)) * 3;
-          somme += Math.abs(r - image.rgb[k]) + Math.abs(g - image.rgb[k + 1]) + Math.abs(b - image.rgb[k + 2]);
-        }
-      const ecart = somme / (points * points * 3);
-      if (ecart < plusPetit) {
-        plusPetit = ecart;
-        meilleur = code;
-      }
+  // The code of the picture the square at (x, y) shows, '?' for none. With
+  // `pas`, the square has that side and shows one of `codes` at any scale:
+  // the nearest, compared at points spread over both.
+  code(x, y, pas, codes) {
+    if (pas === undefined) {
+      for (const [code, image] of Object.entries(images))
+        if (this.ecart(x, y, image) < 1.5)
+          return code;
+      return '?';
     }
-    return meilleur;
-  }
-
-  // The box of what stands on Qt's grey within the rectangle (the canvas),
-  // in the capture's pixels: the window, with any message over it.
-  boiteSurLeGris({ x, y, largeur, hauteur }) {
-    let haut = Infinity;
-    let bas = -1;
-    let gauche = Infinity;
-    let droite = -1;
-    for (let j = y; j < y + hauteur; ++j)
-      for (let i = x; i < x + largeur; ++i) {
-        const [r, g, b] = this.pixel(i, j);
-        if (Math.abs(r - 51) + Math.abs(g - 51) + Math.abs(b - 51) > 6) {
-          haut = Math.min(haut, j);
-          bas = j;
-          gauche = Math.min(gauche, i);
-          droite = Math.max(droite, i);
-        }
+    const n = 15;
+    const ecart = (image) => {
+      let somme = 0;
+      for (let k = 0; k < n * n; ++k) {
+        const [u, v] = [(k % n + 0.5) / n, (Math.floor(k / n) + 0.5) / n];
+        const vu = this.pixel(Math.floor(x + u * pas), Math.floor(y + v * pas));
+        const i = (Math.floor(v * image.hauteur) * image.largeur + Math.floor(u * image.largeur)) * 3;
+        somme += vu.reduce((t, c, canal) => t + Math.abs(c - image.rgb[i + canal]), 0);
       }
-    return bas < 0 ? undefined : { x: gauche, y: haut, largeur: droite - gauche + 1, hauteur: bas - haut + 1 };
+      return somme / (n * n * 3);
+    };
+    const [ecartMin, code] = codes.map((c) => [ecart(images[c]), c]).sort((a, b) => a[0] - b[0])[0];
+    return ecartMin < 40 ? code : '?';
   }
 
-  // The code of the picture the square at (x, y) shows, '?' for none.
-  code(x, y) {
-    for (const [code, image] of Object.entries(images))
-      if (this.ecart(x, y, image) < 1.5)
-        return code;
-    return '?';
+  // The box of the pixels of a rectangle that `garder` keeps, in the
+  // capture's pixels, or undefined.
+  boite({ x, y, largeur, hauteur }, garder) {
+    let [haut, bas, gauche, droite] = [Infinity, -1, Infinity, -1];
+    for (let j = y; j < y + hauteur; ++j)
+      for (let i = x; i < x + largeur; ++i)
+        if (garder(this.pixel(i, j)))
+          [haut, bas, gauche, droite] = [Math.min(haut, j), j, Math.min(gauche, i), Math.max(droite, i)];
+    return bas < 0 ? undefined : { x: gauche, y: haut, largeur: droite - gauche + 1, hauteur: bas - haut + 1 };
   }
 
   // Where the picture stands first, row by row, or undefined.
@@ -237,6 +218,8 @@ const depuisLePlateau = {
 // And those of the start window, from its top-left corner.
 const fenetreDebut = { largeur: 250, hauteur: 210, nouvellePartie: { x: 65, y: 181 }, quitter: { x: 186, y: 181 },
   rougeOrdinateur: { x: 30, y: 116 }, jauneOrdinateur: { x: 141, y: 116 } };
+// What Qt draws around the windows, and what stands on it.
+export const surLeGris = ([r, g, b]) => Math.abs(r - 51) + Math.abs(g - 51) + Math.abs(b - 51) > 6;
 // The windows' own sizes, and where the board stands in the game window.
 export const tailles = { debut: { largeur: 250, hauteur: 210 }, jeu: { largeur: 880, hauteur: 720 } };
 export const plateauDansLeJeu = { x: 10, y: 45 };
@@ -266,8 +249,9 @@ export class Jeu {
       const r = document.getElementById('ecran').getBoundingClientRect();
       return { zone: { x: r.left, y: r.top, largeur: r.width, hauteur: r.height }, ratio: devicePixelRatio };
     });
-    const boite = vue.boiteSurLeGris({ x: Math.round(zone.x * ratio), y: Math.round(zone.y * ratio),
-      largeur: Math.min(vue.largeur, Math.round(zone.largeur * ratio)), hauteur: Math.min(vue.hauteur, Math.round(zone.hauteur * ratio)) });
+    const boite = vue.boite({ x: Math.round(zone.x * ratio), y: Math.round(zone.y * ratio),
+      largeur: Math.min(vue.largeur, Math.round(zone.largeur * ratio)), hauteur: Math.min(vue.hauteur, Math.round(zone.hauteur * ratio)) },
+    surLeGris);
     if (!boite)
       return undefined;
     return { x: boite.x / ratio, y: boite.y / ratio, largeur: boite.largeur / ratio, hauteur: boite.hauteur / ratio,
@@ -286,26 +270,8 @@ export class Jeu {
   }
 
   static boutonDuJeu(colonne) {
-    const relatif = depuisLePlateau.colonne(colonne);
-    return { x: plateauDansLeJeu.x + relatif.x, y: plateauDansLeJeu.y + relatif.y };
-  }
-
-  // The board as text (as lirePlateau gives it) at whatever scale the page
-  // draws the game window found by trouverFenetre.
-  async lirePlateauALEchelle(fenetre, capture) {
-    const vue = capture || await this.capture();
-    const pas = cote * fenetre.echelle * fenetre.ratio;
-    const x = fenetre.boite.x + plateauDansLeJeu.x * fenetre.echelle * fenetre.ratio;
-    const y = fenetre.boite.y + plateauDansLeJeu.y * fenetre.echelle * fenetre.ratio;
-    const lignes = [];
-    for (let ligne = 0; ligne < 7; ++ligne) {
-      let texte = '';
-      for (let colonne = 0; colonne < 7; ++colonne)
-        texte += vue.codeALEchelle(x + colonne * pas, y + ligne * pas, pas,
-          ligne === 0 ? [String(colonne), 'x', 'y'] : ['.', 'r', 'j', 'R', 'J']);
-      lignes.push(texte);
-    }
-    return lignes;
+    const { x, y } = depuisLePlateau.colonne(colonne);
+    return { x: plateauDansLeJeu.x + x, y: plateauDansLeJeu.y + y };
   }
 
   // The start window's top-left corner, where the page draws it.
@@ -328,13 +294,20 @@ export class Jeu {
   }
 
   // The board as text: seven rows of seven codes, the header row first.
-  async lirePlateau(capture) {
+  // With the game window that trouverFenetre found, at whatever scale the
+  // page draws it.
+  async lirePlateau(capture, fenetre) {
     const vue = capture || await this.capture();
+    const k = fenetre ? fenetre.echelle * fenetre.ratio : 1;
+    const [x, y] = fenetre ? [fenetre.boite.x + plateauDansLeJeu.x * k, fenetre.boite.y + plateauDansLeJeu.y * k]
+      : [this.plateau.x, this.plateau.y];
     const lignes = [];
     for (let ligne = 0; ligne < 7; ++ligne) {
       let texte = '';
       for (let colonne = 0; colonne < 7; ++colonne)
-        texte += vue.code(this.plateau.x + colonne * cote, this.plateau.y + ligne * cote);
+        texte += fenetre ? vue.code(x + colonne * cote * k, y + ligne * cote * k, cote * k,
+          ligne === 0 ? [String(colonne), 'x', 'y'] : ['.', 'r', 'j', 'R', 'J'])
+          : vue.code(x + colonne * cote, y + ligne * cote);
       lignes.push(texte);
     }
     return lignes;
