@@ -16,6 +16,7 @@
 #include <qpa/qwindowsysteminterface.h>
 
 #include <algorithm>
+#include <cmath>
 #include <utility>
 #include <vector>
 
@@ -29,9 +30,19 @@ namespace {
 // However small the page, the game is drawn at a tenth of its size at least.
 constexpr qreal kFacteurMinimal = 0.1;
 
+// A cell of the board, in the game's pixels.
+constexpr int kCase = 90;
+
 // The canvas's pixels per CSS pixel, at least, that Qt's screen reads.
 EM_JS(void, fixerRapportMinimal, (double rapport), {
     Module.qtDevicePixelRatioFloor = rapport;
+});
+
+// The screen's device pixels per CSS pixel, as Qt's screen reckons them
+// before any floor.
+EM_JS(double, rapportDeLEcran, (), {
+    const vue = window.visualViewport;
+    return Math.min(devicePixelRatio * (vue ? vue.scale : 1), devicePixelRatio);
 });
 
 // The start window and the game window: top-level, standing by themselves.
@@ -88,8 +99,14 @@ void AjustementALaPage::ajuster()
     const QSize taille = courante->size();
     if (page.isEmpty() || taille.isEmpty())
         return;
-    const qreal voulu = std::clamp(std::min(qreal(page.width()) / taille.width(), qreal(page.height()) / taille.height()),
-                                   kFacteurMinimal, qreal(1));
+    qreal voulu = std::clamp(std::min(qreal(page.width()) / taille.width(), qreal(page.height()) / taille.height()),
+                             kFacteurMinimal, qreal(1));
+    // Drawn smaller with more than one device pixel per pixel of the game, a
+    // cell takes a whole number of them, so that no seam of the window shows
+    // between two cells of the board.
+    const qreal appareil = rapportDeLEcran();
+    if (voulu < 1 && appareil * voulu > 1)
+        voulu = std::floor(appareil * voulu * kCase) / (kCase * appareil);
     const bool autreFacteur = !qFuzzyCompare(voulu, facteur);
     enCours = true;
     if (autreFacteur) {

@@ -132,29 +132,39 @@ const scenarios = {
   // finger on a touch screen plays no second move. On the desktop, a link
   // of the footer opens beside the game, which goes on.
   async ecrans() {
-    await partie(async ({ page, jeu, serveur, navigateur }) => {
+    await partie(async ({ serveur, navigateur }) => {
+      let page;
+      let jeu;
       for (const ecran of ecrans) {
-        const vue = ({ l, h, ratio }) => ({ width: l, height: h, deviceScaleFactor: ratio, isMobile: !!ecran.tactile,
-          hasTouch: !!ecran.tactile, isLandscape: l > h });
+        // A tab of its own for each screen, whose kind (touch or not) it keeps.
+        if (page) {
+          verifier(jeu.erreurs.length === 0, ecran.nom + ' : erreurs de la page : ' + jeu.erreurs.join(' | '));
+          await page.close();
+        }
+        page = await navigateur.newPage();
+        jeu = new Jeu(page);
+        const session = await page.createCDPSession();
+        const vue = ({ l, h, ratio }) => page.setViewport({ width: l, height: h, deviceScaleFactor: ratio,
+          isMobile: !!ecran.tactile, hasTouch: !!ecran.tactile, isLandscape: l > h });
         const jouer = async (point, coups, quoi) => {
           await (point ? jeu.appuyer(point, ecran.tactile) : jeu.touche('5').then(() => jeu.touche('Enter')));
           await attendrePlateauALEchelle(jeu, apres(coups), `${ecran.nom} : ${quoi}`);
         };
-        await page.setViewport(vue(ecran));
+        await vue(ecran);
         await page.goto(serveur.adresse);
         await jeu.attendreProgramme();
         await attendreAjustee(jeu, 'debut', ecran.nom + ' : la fenêtre de départ');
+        await pause(300);
         await jeu.cliquerDebut('nouvellePartie', ecran.tactile);
         let f = await attendreAjustee(jeu, 'jeu', ecran.nom + ' : la fenêtre de jeu');
         await jouer(jeu.point(f, Jeu.caseDuJeu(3, 4)), [3], 'un pion en 3');
         await jouer(jeu.point(f, Jeu.boutonDuJeu(4)), [3, 4], 'le bouton « 4 »');
-        await page.setViewport(vue(ecran.puis));
+        await vue(ecran.puis);
         f = await attendreAjustee(jeu, 'jeu', ecran.nom + ' : ajustée à sa nouvelle taille');
         await attendrePlateauALEchelle(jeu, apres([3, 4]), ecran.nom + ' : les pions gardés');
         await jouer(jeu.point(f, Jeu.caseDuJeu(2, 6)), [3, 4, 2], 'un coup après');
         await jouer(null, [3, 4, 2, 5], 'un coup au clavier');
         if (ecran.tactile) {
-          const session = await page.createCDPSession();
           const doigts = [[6, 1], [0, 2]].map(([colonne, id]) => ({ ...jeu.point(f, Jeu.caseDuJeu(colonne, 3)), id }));
           await session.send('Input.dispatchTouchEvent', { type: 'touchStart', touchPoints: doigts });
           await session.send('Input.dispatchTouchEvent', { type: 'touchEnd', touchPoints: [] });
@@ -165,6 +175,33 @@ const scenarios = {
       await page.click('footer a');
       verifier((await lien).url().endsWith('GPL-3.0-or-later.txt'), 'la licence dans un nouvel onglet');
       await attendrePlateauALEchelle(jeu, apres([3, 4, 2, 5]), 'le jeu après le lien');
+      verifier(jeu.erreurs.length === 0, 'erreurs de la page : ' + jeu.erreurs.join(' | '));
+    });
+  },
+
+  // The page in French, its loading, the start window, then « Nouvelle Partie ».
+  async demarrage() {
+    await partie(async ({ page, jeu, serveur }) => {
+      await page.evaluateOnNewDocument(() => {
+        window.progressionVue = [];
+        document.addEventListener('DOMContentLoaded', () => {
+          window.premierEtat = document.getElementById('etat').textContent;
+          const barre = document.getElementById('progression');
+          new MutationObserver(() => window.progressionVue.push([barre.value, barre.max]))
+            .observe(barre, { attributes: true });
+        });
+      });
+      await page.goto(serveur.adresse);
+      verifier(await page.title() === 'Quartelo 4', 'titre');
+      verifier(await page.$eval('html', (h) => h.lang) === 'fr', 'langue');
+      verifier(await page.evaluate(() => window.premierEtat) === 'Chargement…', 'Chargement…');
+      await jeu.attendreProgramme();
+      const vue = await page.evaluate(() => window.progressionVue);
+      verifier(vue.some(([valeur, max]) => max > 1e6 && valeur >= max), 'la barre va au bout : ' + JSON.stringify(vue.slice(-3)));
+      await pause(300);
+      await jeu.cliquerDebut('nouvellePartie');
+      await attendre('la fenêtre de jeu', () => jeu.trouverPlateau());
+      await attendrePlateau(jeu, vide, 'un plateau vide');
     });
   },
 
