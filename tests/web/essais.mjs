@@ -35,12 +35,16 @@ function apres(coups, gagnants = []) {
 
 const egaux = (a, b) => JSON.stringify(a) === JSON.stringify(b);
 
-async function attendrePlateau(jeu, attendu, quoi, delai = 30000) {
-  let vu;
-  await attendre(quoi + ' : ' + attendu.join('/') + ' (vu ' + (vu || []).join('/') + ')', async () => {
-    vu = await jeu.lirePlateau();
+// The board, until it shows `attendu`; with `aLEchelle`, read at whatever
+// scale the page draws the game window.
+async function attendrePlateau(jeu, attendu, quoi, { delai = 30000, aLEchelle = false } = {}) {
+  let vu = [];
+  await attendre(quoi, async () => {
+    vu = await (aLEchelle ? jeu.lirePlateau(null, await jeu.trouverFenetre('jeu')) : jeu.lirePlateau());
     return egaux(vu, attendu);
-  }, delai);
+  }, delai).catch((e) => {
+    throw new Error(`${e.message} : ${attendu.join('/')} (vu ${vu.join('/')})`);
+  });
 }
 
 // The number of lines of text in the status line, counted as bands of rows
@@ -107,15 +111,6 @@ async function attendreAjustee(jeu, nom, quoi) {
   return jeu.trouverFenetre(nom);
 }
 
-// The board read at whatever scale the page draws it, until it shows `attendu`.
-async function attendrePlateauALEchelle(jeu, attendu, quoi) {
-  let vu = [];
-  await attendre(quoi, async () => egaux(vu = await jeu.lirePlateau(null, await jeu.trouverFenetre('jeu')), attendu))
-    .catch((e) => {
-      throw new Error(`${e.message} : ${attendu.join('/')} (vu ${vu.join('/')})`);
-    });
-}
-
 // The screens players have, in CSS pixels, and what they become: a phone
 // turned, a tablet's split screen, a laptop at 125 %, a smaller window.
 const ecrans = [
@@ -143,12 +138,11 @@ const scenarios = {
         }
         page = await navigateur.newPage();
         jeu = new Jeu(page);
-        const session = await page.createCDPSession();
         const vue = ({ l, h, ratio }) => page.setViewport({ width: l, height: h, deviceScaleFactor: ratio,
           isMobile: !!ecran.tactile, hasTouch: !!ecran.tactile, isLandscape: l > h });
         const jouer = async (point, coups, quoi) => {
           await (point ? jeu.appuyer(point, ecran.tactile) : jeu.touche('5').then(() => jeu.touche('Enter')));
-          await attendrePlateauALEchelle(jeu, apres(coups), `${ecran.nom} : ${quoi}`);
+          await attendrePlateau(jeu, apres(coups), `${ecran.nom} : ${quoi}`, { aLEchelle: true });
         };
         await vue(ecran);
         await page.goto(serveur.adresse);
@@ -161,20 +155,21 @@ const scenarios = {
         await jouer(jeu.point(f, Jeu.boutonDuJeu(4)), [3, 4], 'le bouton « 4 »');
         await vue(ecran.puis);
         f = await attendreAjustee(jeu, 'jeu', ecran.nom + ' : ajustée à sa nouvelle taille');
-        await attendrePlateauALEchelle(jeu, apres([3, 4]), ecran.nom + ' : les pions gardés');
+        await attendrePlateau(jeu, apres([3, 4]), ecran.nom + ' : les pions gardés', { aLEchelle: true });
         await jouer(jeu.point(f, Jeu.caseDuJeu(2, 6)), [3, 4, 2], 'un coup après');
         await jouer(null, [3, 4, 2, 5], 'un coup au clavier');
         if (ecran.tactile) {
+          const session = await page.createCDPSession();
           const doigts = [[6, 1], [0, 2]].map(([colonne, id]) => ({ ...jeu.point(f, Jeu.caseDuJeu(colonne, 3)), id }));
           await session.send('Input.dispatchTouchEvent', { type: 'touchStart', touchPoints: doigts });
           await session.send('Input.dispatchTouchEvent', { type: 'touchEnd', touchPoints: [] });
-          await attendrePlateauALEchelle(jeu, apres([3, 4, 2, 5, 6]), ecran.nom + ' : deux doigts, un coup');
+          await attendrePlateau(jeu, apres([3, 4, 2, 5, 6]), ecran.nom + ' : deux doigts, un coup', { aLEchelle: true });
         }
       }
       const lien = new Promise((fin) => navigateur.once('targetcreated', fin));
       await page.click('footer a');
       verifier((await lien).url().endsWith('GPL-3.0-or-later.txt'), 'la licence dans un nouvel onglet');
-      await attendrePlateauALEchelle(jeu, apres([3, 4, 2, 5]), 'le jeu après le lien');
+      await attendrePlateau(jeu, apres([3, 4, 2, 5]), 'le jeu après le lien', { aLEchelle: true });
       verifier(jeu.erreurs.length === 0, 'erreurs de la page : ' + jeu.erreurs.join(' | '));
     });
   },
@@ -265,7 +260,7 @@ const scenarios = {
       }, 120000, 250);
       // « OK » clicked in the message over the game window drawn smaller.
       await jeu.cliquer(jeu.point(await jeu.trouverFenetre('jeu'), { x: 508, y: 389 }));
-      await attendrePlateauALEchelle(jeu, attendu.plateau, 'le plateau du bureau');
+      await attendrePlateau(jeu, attendu.plateau, 'le plateau du bureau', { aLEchelle: true });
       const mal = await malAjustee(jeu, 'jeu');
       verifier(!mal, 'ajustée à la dernière taille : ' + mal);
     });
