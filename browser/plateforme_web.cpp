@@ -10,7 +10,7 @@
 // inside the first, which would ask for a second suspension while one is
 // pending. The page is told when the program quits. The windows are the
 // page's content: without a frame, whole on the page at any size of it
-// (ajustement.cpp).
+// (ajustement.cpp), and read by screen readers (miroir_accessible.cpp).
 
 #include <QApplication>
 #include <QFont>
@@ -24,6 +24,7 @@
 #include <emscripten.h>
 
 #include "ajustement.h"
+#include "miroir_accessible.h"
 #include "ordinateur.h"
 #include "plateforme.h"
 
@@ -43,9 +44,14 @@ EM_JS(void, signalerFermeture, (), {
 });
 
 // A touch is not held: no widget of the game takes one, and the toolkit
-// turns it into the mouse events that are.
-bool estUneEntree(QEvent::Type type)
+// turns it into the mouse events that are. An action asked for by a screen
+// reader is input too.
+bool estUneEntree(QObject* objet, QEvent::Type type)
 {
+    if (type == MiroirAccessible::Action::type())
+        return true;
+    if (!objet->isWindowType())
+        return false;
     switch (type) {
     case QEvent::MouseButtonPress:
     case QEvent::MouseButtonRelease:
@@ -86,7 +92,7 @@ protected:
         if (evenement->type() == QEvent::Show && objet->isWidgetType()
             && static_cast<QWidget*>(objet)->isWindow())
             static_cast<QWidget*>(objet)->activateWindow();
-        if (evenement == enEnvoi || !objet->isWindowType() || !estUneEntree(evenement->type()))
+        if (evenement == enEnvoi || !estUneEntree(objet, evenement->type()))
             return false;
         // Behind input already held, new input waits its turn too.
         if (enAttente == 0 && retenues.empty())
@@ -138,11 +144,12 @@ private:
     }
 
     // Input for a window behind a modal message goes nowhere, as the
-    // toolkit does with input that it delivers itself.
+    // toolkit does with input that it delivers itself. (A screen reader's
+    // action looks for itself.)
     static bool bloqueeParUnMessage(QObject* cible)
     {
         const QWidget* modale = QApplication::activeModalWidget();
-        return modale != nullptr && modale->windowHandle() != cible;
+        return modale != nullptr && cible->isWindowType() && modale->windowHandle() != cible;
     }
 
     std::deque<Retenue> retenues;
@@ -170,6 +177,7 @@ void preparer(QApplication& application)
     garde->setParent(&application);
     application.installEventFilter(garde);
     new AjustementALaPage(application);
+    new MiroirAccessible(application);
 }
 
 // The browser's tab holds the title, and the page holds the windows where

@@ -19,6 +19,7 @@
   const etat = document.getElementById('etat');
   const progression = document.getElementById('progression');
   let toile = null;
+  let miroir = null;
   let telecharge = null;
 
   // The steps of the loading, for whoever measures them.
@@ -36,6 +37,7 @@
     document.getElementById('message-erreur').textContent = texte;
     if (toile) {
       toile.remove();
+      miroir.remove();
       toile = null;
     }
     montrer('erreur');
@@ -179,10 +181,16 @@
     toile.style.caretColor = 'transparent';
     // A long press is a press held, not the browser's menu.
     toile.addEventListener('contextmenu', (evenement) => evenement.preventDefault());
-    bureau.prepend(toile);
+    // Screen readers read the windows from the program's elements over the
+    // canvas, in a layer of their own, which also takes the keys for it.
+    miroir = document.createElement('div');
+    miroir.className = 'miroir';
+    bureau.prepend(toile, miroir);
     const ceToile = toile;
+    const ceMiroir = miroir;
     return createQtAppInstance({
       qtContainerElements: [toile],
+      quartelo4Miroir: miroir,
       qtFontDpi: 96,
       mainScriptUrlOrBlob: telecharge.source,
       locateFile: (nom) => nom,
@@ -200,6 +208,7 @@
         if (toile !== ceToile)
           return;
         toile.remove();
+        ceMiroir.remove();
         toile = null;
         montrer('ferme');
         document.getElementById('rejouer').focus();

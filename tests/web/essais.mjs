@@ -5,14 +5,14 @@
 // named on the command line (CTest runs each as web.<name>).
 //
 //   node essais.mjs demarrage|type_wasm|souris|clavier|ordinateurs|pause|quitter|hors_ligne|sans_webgl
-//                   |ecrans|difficulte_au_doigt|tempete
+//                   |ecrans|difficulte_au_doigt|tempete|lecteur_ecran
 
 import { execFileSync } from 'node:child_process';
 import fs from 'node:fs';
 import os from 'node:os';
 import path from 'node:path';
 
-import { attendre, demarrerServeur, ouvrirNavigateur, partie, pause, site, tailles, verifier, Jeu } from './navigateur.mjs';
+import { attendre, demarrerServeur, ouvrirNavigateur, partie, pause, site, tailles, verifier, Jeu, Lecteur } from './navigateur.mjs';
 
 const vide = ['x123456', '.......', '.......', '.......', '.......', '.......', '.......'];
 
@@ -467,6 +467,89 @@ const scenarios = {
     } finally {
       fs.rmSync(profil, { recursive: true, force: true });
     }
+  },
+
+  // A game played through the page's accessibility tree, as a screen reader
+  // plays it: the start window's controls, the difficulty and « Nouvelle
+  // Partie » from the tree, the board's headers and cells, moves by the
+  // column buttons (and the keys, still the game's) with the landing cell
+  // announced, a won game's alert and its « OK », then « Quitter »,
+  // « Rejouer » and a second game on a fresh tree.
+  async lecteur_ecran() {
+    await partie(async ({ page, serveur }) => {
+      const lecteur = new Lecteur(page);
+      const jeu = new Jeu(page);
+      const cellules = async () => (await lecteur.tous('cell')).map((n) => n.nom);
+      const attendreCellule = (nom) => attendre(`la case « ${nom} »`, async () => (await cellules()).includes(nom));
+      const nomsVides = [6, 5, 4, 3, 2, 1].flatMap((r) => [0, 1, 2, 3, 4, 5, 6].map((c) => `colonne ${c}, rangée ${r} : vide`));
+      const jouer = async (colonne) => lecteur.activer(await lecteur.attendre('button', String(colonne)));
+      const statut = async () => Lecteur.texte((await lecteur.tous('status'))[0]);
+
+      await page.goto(serveur.adresse);
+      await jeu.attendreProgramme();
+      const application = await lecteur.attendre('application', 'Quartelo 4');
+      verifier((await lecteur.tous('Canvas')).length === 0, 'le canevas est caché');
+      for (const [groupe, controles] of [['Souris', [['checkbox', 'Activer la souris', 'true']]],
+        ['Difficulté', [['combobox', 'Facile']]],
+        ['Joueur rouge', [['radio', 'Ordinateur', 'false'], ['radio', 'Humain', 'true']]],
+        ['Joueur jaune', [['radio', 'Ordinateur', 'false'], ['radio', 'Humain', 'true']]]]) {
+        const [boite] = await lecteur.tous('group', groupe, application);
+        verifier(boite, 'le groupe ' + groupe);
+        for (const [role, nom, coche] of controles) {
+          const [controle] = await lecteur.tous(role, nom, boite);
+          verifier(controle && controle.coche === coche, `${groupe} : ${role} « ${nom} » ${controle && controle.coche}`);
+        }
+      }
+      await lecteur.activer(await lecteur.attendre('button', 'Quitter'));
+      await attendre('la page fermée', () => page.$eval('#ferme', (e) => !e.hidden));
+      verifier((await lecteur.tous('application')).length === 0, 'plus rien du jeu dans l\'arbre');
+
+      // Rejouer: a fresh tree, each control once.
+      await lecteur.activer(await lecteur.attendre('button', 'Rejouer'));
+      await lecteur.attendre('application', 'Quartelo 4');
+      await lecteur.activer(await lecteur.attendre('combobox', 'Facile'), 2);
+      await lecteur.attendre('combobox', 'Difficile');
+      await lecteur.activer(await lecteur.attendre('button', 'Nouvelle Partie'));
+      await lecteur.attendre('table', 'plateau');
+      const entetes = (await lecteur.tous('columnheader')).map((n) => n.nom);
+      verifier(egaux(entetes, ['colonne 0 : pion rouge à jouer', ...[1, 2, 3, 4, 5, 6].map((c) => `colonne ${c}`)]), entetes.join(' | '));
+      verifier(egaux(await cellules(), nomsVides), (await cellules()).join(' | '));
+      verifier((await lecteur.tous('button', 'Nouvelle Partie')).length === 1, 'un seul « Nouvelle Partie »');
+
+      await jouer(3);
+      await attendreCellule('colonne 3, rangée 1 : pion rouge');
+      await attendre('le statut', async () => (await statut()) === 'Colonne jouée : 3\nC\'est au joueur jaune de jouer');
+      const [ligneDeStatut] = await lecteur.tous('status');
+      verifier(ligneDeStatut.direct === 'polite', 'le statut est une région vivante : ' + ligneDeStatut.direct);
+      // The keys still play, from the layer that has the focus.
+      await jeu.touche('4');
+      await jeu.touche('Enter');
+      await attendreCellule('colonne 4, rangée 1 : pion jaune');
+      for (const colonne of [3, 4, 3, 4, 3]) {
+        await pause(100);
+        await jouer(colonne);
+      }
+      const alerte = await lecteur.attendre('alertdialog', 'Partie terminée');
+      const message = 'La partie est terminée,\n le vainqueur est le joueur \nrouge';
+      verifier(alerte.description === message.replace(/\s+/g, ' ') && Lecteur.texte(alerte).startsWith(message), Lecteur.texte(alerte));
+      for (let rangee = 1; rangee <= 4; ++rangee)
+        verifier((await cellules()).includes(`colonne 3, rangée ${rangee} : pion rouge gagnant`), 'gagnant ' + rangee);
+      const annonces = (await lecteur.tous('generic')).filter((n) => n.direct === 'polite');
+      verifier(annonces.some((n) => Lecteur.texte(n) === 'colonne 3, rangée 4 : pion rouge gagnant'), 'la dernière case annoncée');
+      // Behind the message, the column buttons take nothing.
+      await jouer(0);
+      await lecteur.activer((await lecteur.tous('button', 'OK', alerte))[0]);
+      await attendre('le message fermé', async () => (await lecteur.tous('alertdialog')).length === 0);
+      verifier(!(await cellules()).includes('colonne 0, rangée 1 : pion jaune'), 'rien joué derrière le message');
+
+      // The second game: yellow opens it, at the difficulty chosen first.
+      await lecteur.activer(await lecteur.attendre('button', 'Nouvelle Partie'));
+      await attendre('le plateau vide', async () => egaux(await cellules(), nomsVides));
+      await lecteur.attendre('columnheader', 'colonne 0 : pion jaune à jouer');
+      verifier((await lecteur.tous('combobox', 'Difficile')).length === 1, 'la difficulté choisie au départ');
+      await jouer(6);
+      await attendreCellule('colonne 6, rangée 1 : pion jaune');
+    });
   },
 
   // Without WebGL the page says so, in French, and downloads nothing big.

@@ -4,7 +4,8 @@
 // The browser tests' support: the site served by nginx on 127.0.0.1, Debian's
 // Chromium driven through the DevTools protocol, and the game read as a
 // player sees it, from the pixels of the page: the board's cells told apart
-// by the pictures of images/, the windows found where the board stands.
+// by the pictures of images/, the windows found where the board stands;
+// and as a screen reader reads it, from the page's accessibility tree.
 
 import { spawn } from 'node:child_process';
 import fs from 'node:fs';
@@ -352,6 +353,80 @@ export class Jeu {
       const ecran = document.getElementById('ecran');
       return !!ecran && ecran.isConnected && document.getElementById('chargement').hidden;
     }), 60000, 50);
+  }
+}
+
+// ---- The page as screen readers read it: the DevTools protocol's
+// Accessibility domain, the tree that the platform's accessibility serves.
+
+export class Lecteur {
+  constructor(page) {
+    this.page = page;
+  }
+
+  async session() {
+    if (!this.cdp)
+      this.cdp = await this.page.target().createCDPSession();
+    return this.cdp;
+  }
+
+  // The tree without the nodes the browser ignores: each node's role, name,
+  // value, description, checked and live state, its children, and the
+  // document node it reads.
+  async arbre() {
+    const cdp = await this.session();
+    const { nodes } = await cdp.send('Accessibility.getFullAXTree');
+    const parId = new Map(nodes.map((n) => [n.nodeId, n]));
+    const propriete = (n, nom) => ((n.properties || []).find((p) => p.name === nom) || { value: {} }).value.value;
+    const lire = (n) => {
+      const enfants = (n.childIds || []).map((id) => parId.get(id)).filter(Boolean).flatMap((e) => (e.ignored ? lire(e).enfants : [lire(e)]));
+      return { role: n.role && n.role.value, nom: (n.name && n.name.value) || '', valeur: n.value && n.value.value,
+        description: (n.description && n.description.value) || '', coche: propriete(n, 'checked'),
+        direct: propriete(n, 'live'), noeud: n.backendDOMNodeId, enfants };
+    };
+    return lire(nodes[0]);
+  }
+
+  // The nodes of the tree (or under `dans`) that have the role, and the
+  // name when one is given.
+  async tous(role, nom, dans) {
+    const trouves = [];
+    const parcourir = (n) => {
+      if (n.role === role && (nom === undefined || n.nom === nom))
+        trouves.push(n);
+      n.enfants.forEach(parcourir);
+    };
+    parcourir(dans || await this.arbre());
+    return trouves;
+  }
+
+  // The one node of that role and name, once the tree has it.
+  async attendre(role, nom, delai = 30000) {
+    return attendre(`« ${nom} » (${role}) dans l'arbre`, async () => {
+      const trouves = await this.tous(role, nom);
+      return trouves.length === 1 && trouves[0];
+    }, delai, 50);
+  }
+
+  // The text a node holds: its children's, down to the texts themselves.
+  static texte(n) {
+    return n.enfants.length ? n.enfants.map(Lecteur.texte).join('') : n.nom;
+  }
+
+  // What a screen reader does to activate a node: a click on its element;
+  // or, for a list, the choice of an item.
+  async activer(noeud, choix) {
+    const cdp = await this.session();
+    const { object } = await cdp.send('DOM.resolveNode', { backendNodeId: noeud.noeud });
+    await cdp.send('Runtime.callFunctionOn', { objectId: object.objectId, arguments: [{ value: choix === undefined ? -1 : choix }],
+      functionDeclaration: String(function (indice) {
+        if (indice < 0) {
+          this.click();
+        } else {
+          this.selectedIndex = indice;
+          this.dispatchEvent(new Event('change', { bubbles: true }));
+        }
+      }) });
   }
 }
 
