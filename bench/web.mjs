@@ -13,6 +13,8 @@
 //   lengths of every response: compressed as the server sent them);
 // - the time from the page's navigation to the start window drawn, cold
 //   (new profile) and on a second visit (the service worker's copy);
+// - the main thread's busy time for a move played from the keyboard, which
+//   holds the screen readers' mirror's cost;
 // - the time from a change of the page's size to the first frame that shows
 //   the game window fitted to it, and how many frames the browser composed
 //   meanwhile;
@@ -129,6 +131,32 @@ async function ajustements(navigateur, adresse) {
   return mesures;
 }
 
+// The main thread's busy time for a move played from the keyboard (the
+// fall drawn, and whatever follows each step: the screen readers' mirror
+// where the site has one), over ten moves of a game that none of them ends.
+async function coups(navigateur, adresse) {
+  const page = await navigateur.newPage();
+  const jeu = new Jeu(page);
+  await page.goto(adresse);
+  await jeu.attendreProgramme();
+  await jeu.cliquerDebut('nouvellePartie');
+  await attendre('la fenêtre de jeu', () => jeu.trouverFenetre('jeu'));
+  const session = await page.createCDPSession();
+  await session.send('Performance.enable');
+  const occupe = async () => (await session.send('Performance.getMetrics')).metrics.find((m) => m.name === 'TaskDuration').value;
+  const colonnes = [0, 1, 1, 0, 2, 3, 3, 2, 4, 5];
+  await new Promise((fin) => setTimeout(fin, 500));
+  const debut = await occupe();
+  for (const colonne of colonnes) {
+    await jeu.touche(String(colonne));
+    await jeu.touche('Enter');
+    await new Promise((fin) => setTimeout(fin, 800));
+  }
+  const ms = (await occupe() - debut) * 1000 / colonnes.length;
+  await page.close();
+  return ms;
+}
+
 const mediane = (valeurs) => [...valeurs].sort((a, b) => a - b)[Math.floor(valeurs.length / 2)];
 
 // The sites measured, the one before a change first, each on its own server.
@@ -140,6 +168,7 @@ for (const mesure of sites) {
   mesure.serveur = await demarrerServeur(mesure.dossier);
   mesure.premieres = [];
   mesure.secondes = [];
+  mesure.coups = [];
 }
 let refits;
 try {
@@ -157,6 +186,12 @@ try {
         }
       } finally {
         fs.rmSync(profil, { recursive: true, force: true });
+      }
+      const { navigateur, fermer } = await ouvrirNavigateur();
+      try {
+        mesure.coups.push(await coups(navigateur, mesure.serveur.adresse));
+      } finally {
+        await fermer();
       }
     }
   const { navigateur, fermer } = await ouvrirNavigateur();
@@ -204,6 +239,8 @@ for (const { nom, premieres, secondes } of sites) {
   console.log(`${nom}, first visit:  ${ko(mediane(premieres.map((v) => v.octets)))} moved, start window after ${mediane(premieres.map((v) => v.duree))} ms (${etapes(premieres)})`);
   console.log(`${nom}, second visit: ${ko(mediane(secondes.map((v) => v.octets)))} moved, start window after ${mediane(secondes.map((v) => v.duree))} ms (${etapes(secondes)})`);
 }
+for (const { nom, coups: mesures } of sites)
+  console.log(`${nom}, a move from the keyboard: main thread busy ${mediane(mesures).toFixed(1)} ms (median of ${mesures.length} games of ten moves)`);
 console.log(`resize to the fitted frame, ${refits.length} changes: median ${Math.round(mediane(refits.map((m) => m.ms)))} ms, `
   + `${mediane(refits.map((m) => m.images))} frames (at most ${Math.max(...refits.map((m) => m.images))})`);
 console.log(`search, ${positions} positions (bench/corpus.txt twenty times), starting the tool left out: `
