@@ -260,7 +260,7 @@ MiroirAccessible::MiroirAccessible(QApplication& application) : QObject(&applica
     // A timer rather than a posted event: the browser's Qt may leave posted
     // events waiting once a message's event loop has ended.
     minuterie.setSingleShot(true);
-    minuterie.setInterval(0);
+    minuterie.setInterval(50);
     connect(&minuterie, &QTimer::timeout, this, &MiroirAccessible::synchroniser);
     suivreEcran(QGuiApplication::primaryScreen());
     connect(&application, &QGuiApplication::primaryScreenChanged, this, &MiroirAccessible::suivreEcran);
@@ -319,8 +319,9 @@ void MiroirAccessible::suivreEcran(QScreen* ecran)
     connect(ecran, &QScreen::logicalDotsPerInchChanged, this, &MiroirAccessible::planifier);
 }
 
-// The many events of one step of the game (a fall's every cell) make one
-// pass, once the step is done.
+// The many events of a step of the game (a fall's every cell) make one pass,
+// and passes come 50 ms apart at the most often: soon enough for a listener,
+// and a burst of steps costs the game fewer of them.
 void MiroirAccessible::planifier()
 {
     if (!minuterie.isActive())
