@@ -3,14 +3,14 @@
 # SPDX-License-Identifier: GPL-3.0-or-later
 #
 # Writes the source archive that a Windows or browser build is made from,
-# quartelo4-VERSION-sources.tar.gz in FOLDER: the committed tree of a git
+# quartelo4-VERSION.tar.gz in FOLDER: the committed tree of a git
 # checkout, or else the tree as it stands, build folders left out.
 #
 #   archive-sources.sh VERSION FOLDER
 set -euo pipefail
 racine="$(cd "$(dirname "${BASH_SOURCE[0]}")/.." && pwd)"
 version="$1"
-archive="$2/quartelo4-$version-sources.tar.gz"
+archive="$2/quartelo4-$version.tar.gz"
 if git -C "$racine" rev-parse --is-inside-work-tree >/dev/null 2>&1; then
   git -C "$racine" archive --prefix="quartelo4-$version/" -o "$archive" HEAD
 else

@@ -50,7 +50,7 @@ install(FILES "${quartelo4_site}/licences/AVIS-TIERS.txt" DESTINATION licences)
 install(CODE "
   set(site \"\${CMAKE_INSTALL_PREFIX}\")
   file(GLOB_RECURSE fichiers RELATIVE \"\${site}\" \"\${site}/*\")
-  list(FILTER fichiers EXCLUDE REGEX \"(^site\\\\.js|\\\\.(br|gz)|sources\\\\.tar\\\\.gz)$\")
+  list(FILTER fichiers EXCLUDE REGEX \"(^site\\\\.js|\\\\.(br|gz))$\")
   list(SORT fichiers)
   set(liste \"\")
   set(empreintes \"\")

@@ -60,7 +60,9 @@ done
 doc="$r/usr/share/doc/quartelo4"
 grep -qxF "Format: https://www.debian.org/doc/packaging-manuals/copyright-format/1.0/" "$doc/copyright" || echec "copyright format"
 [ "$(zcat "$doc/changelog.Debian.gz" | sed -n 1p)" = "quartelo4 ($version-1) unstable; urgency=medium" ] || echec "changelog.Debian"
-grep -qF "## $version ($date)" <<<"$(zcat "$doc/changelog.gz")" || echec "changelog"
+# The changelog's newest section is this version's.
+premiere="$(zcat "$doc/changelog.gz" | grep -m 1 '^## ')"
+[ "$premiere" = "## $version ($date)" ] || echec "changelog: its newest section is « $premiere »"
 for page in man6 fr/man6; do
   grep -qxF "       /usr/games/quartelo4" <<<"$(LC_ALL=C.UTF-8 MANWIDTH=80 man -l "$r/usr/share/man/$page/quartelo4.6.gz" 2>/dev/null)" \
     || echec "the man page in $page does not name the launcher"
