@@ -8,6 +8,7 @@
 
 #include "echelles_essai.h"
 #include "fenetre.h"
+#include "images_essai.h"
 #include "label.h"
 #include "outils_essai.h"
 #include "parties_essai.h"
@@ -19,15 +20,16 @@ namespace {
 
 const qreal echelle = qEnvironmentVariable("QT_SCALE_FACTOR", "1").toDouble();
 
-// Empty when the cell shows `nom` as sharp as the scale allows: the art itself
+// Empty when the cell shows the picture of `code` as sharp as the scale allows: the art itself
 // at 1, 45 dB from it at 2 and 3; between sizes the larger drawing scaled down
 // smoothly, `seuil` dB from the art.
-QString flou(const Quartelo4* plateau, int ligne, int colonne, const QString& nom, double seuil = 36)
+QString flou(const Quartelo4* plateau, int ligne, int colonne, char code, double seuil = 36)
 {
     const QImage vue = plateau->getLabel(ligne, colonne)->grab().toImage().convertToFormat(QImage::Format_RGB32);
-    const double mesure = psnrAuDessin(vue, nom);
+    const QString nom = nomImage(code);
+    const double mesure = psnrAuDessin(vue, code);
     qInfo("%s at %g: %.1f dB", qPrintable(nom), echelle, mesure);
-    const QString grande = cheminAgrandi(nom, echelle);
+    const QString grande = cheminAgrandi(code, echelle);
     if (echelle != qRound(echelle) && vue != QImage(grande).scaled(vue.size(), Qt::IgnoreAspectRatio, Qt::SmoothTransformation))
         return grande + " not scaled down";
     const double attendu = echelle == 1 ? INFINITY : echelle == qRound(echelle) ? 45 : seuil;
@@ -49,13 +51,13 @@ private slots:
         QCOMPARE(fenetre.devicePixelRatio(), echelle);
         const Quartelo4* plateau = fenetre.getPlateau();
         QCOMPARE(plateau->getLabel(3, 3)->size(), QSize(90, 90));
-        QCOMPARE(flou(plateau, 3, 3, "emplacement_pour_pion.bmp"), QString());
-        QCOMPARE(flou(plateau, 0, 3, "3.bmp"), QString());
-        QCOMPARE(flou(plateau, 0, 0, "pion_rouge.bmp"), QString());
+        QCOMPARE(flou(plateau, 3, 3, '.'), QString());
+        QCOMPARE(flou(plateau, 0, 3, '3'), QString());
+        QCOMPARE(flou(plateau, 0, 0, 'x'), QString());
         jouerAuClic(plateau, kRougeGagne);
-        QCOMPARE(flou(plateau, 6, 1, "pion_jaune_joue.bmp"), QString());
+        QCOMPARE(flou(plateau, 6, 1, 'j'), QString());
         // The rings and star of a winning token lose more in any scaling.
-        QCOMPARE(flou(plateau, 6, 0, "pion_rouge_gagnant.bmp", 32.5), QString());
+        QCOMPARE(flou(plateau, 6, 0, 'R', 32.5), QString());
     }
 
     void sansLesGrandesImages()  // the fifteen base pictures alone

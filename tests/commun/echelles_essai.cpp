@@ -5,12 +5,14 @@
 #include <cmath>
 
 #include "images_du_jeu.h"
+#include "images_essai.h"
 #include "nom_a_l_echelle.h"
 
 namespace essai {
 
-double psnrAuDessin(const QImage& vue, const QString& nom)
+double psnrAuDessin(const QImage& vue, char code)
 {
+    const QString nom = fichierDessine(code);
     QImage dessin;
     for (const ImageDuJeu& image : imagesDuJeu(vue.width() / 90.0))
         if (image.nom == nom)
@@ -27,9 +29,9 @@ double psnrAuDessin(const QImage& vue, const QString& nom)
     return 10.0 * std::log10(255.0 * 255.0 * 3.0 * vue.width() * vue.height() / somme);
 }
 
-QString cheminAgrandi(const QString& nom, qreal rapport)
+QString cheminAgrandi(char code, qreal rapport)
 {
-    return nomALEchelle(QStringLiteral("images/") + nom, rapport > 2 ? 3 : 2);
+    return nomALEchelle(QStringLiteral("images/") + fichierDessine(code), rapport > 2 ? 3 : 2);
 }
 
 }  // namespace essai

@@ -45,6 +45,12 @@ QString cheminImage(char code)
     return QStringLiteral("images/") + fichierImage(code);
 }
 
+QString fichierDessine(char code)
+{
+    const QString fichier = fichierImage(code);
+    return fichier.isEmpty() || fichier.endsWith(QStringLiteral(".bmp")) ? fichier : fichier + QStringLiteral(".bmp");
+}
+
 char imageEntete(int colonne)
 {
     return static_cast<char>('0' + colonne);

@@ -39,6 +39,9 @@ const std::vector<Image>& images();
 QString fichierImage(char code);
 // The same with the folder, as the program reads it from its working folder.
 QString cheminImage(char code);
+// The file that holds it, as the artwork program writes it: the name with
+// its ".bmp" ("pion_rouge_gagnant.bmp", which the program reads without it).
+QString fichierDessine(char code);
 
 // The codes of the pictures by their role.
 char imageEntete(int colonne);   // '0' + colonne
