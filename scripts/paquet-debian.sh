@@ -11,6 +11,9 @@
 # The package lands in the output folder (default: the build folder's
 # paquets/); install it with `sudo apt install ./quartelo4_*.deb`.
 set -euo pipefail
+# The package's folders and files as Debian wants them, whatever the umask
+# of whoever builds it.
+umask 022
 racine="$(cd "$(dirname "${BASH_SOURCE[0]}")/.." && pwd)"
 construction="$(realpath -m "${1:-$racine/build-paquet}")"
 sortie="$(realpath -m "${2:-$construction/paquets}")"

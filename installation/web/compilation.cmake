@@ -10,7 +10,7 @@ set(QUARTELO4_NAVIGATEUR ON)
 # with room for the deepest suspension (a computer's move inside a
 # computer's move, down to the end-of-game message), and the pictures packed
 # beside it, read from /images as the desktop reads images/ in its working
-# folder.
+# folder, and named in the program by its contents.
 function(quartelo4_navigateur cible)
   set(liste ${PROJECT_SOURCE_DIR}/installation/web/suspensions.txt)
   file(STRINGS ${liste} noms REGEX "^[^#]")
@@ -24,6 +24,10 @@ function(quartelo4_navigateur cible)
     "SHELL:-s ASYNCIFY_STACK_SIZE=262144"
     "SHELL:--preload-file ${PROJECT_SOURCE_DIR}/images@/images")
   set_property(TARGET ${cible} APPEND PROPERTY LINK_DEPENDS ${PROJECT_SOURCE_DIR}/images ${reponse})
+  add_custom_command(TARGET ${cible} POST_BUILD
+    COMMAND ${CMAKE_COMMAND} -DPROGRAMME=$<TARGET_FILE_DIR:${cible}>/${cible}
+      -P ${PROJECT_SOURCE_DIR}/installation/web/empreinte-des-images.cmake
+    VERBATIM)
 endfunction()
 
 # Qt's platform plugin embeds its three fonts whole: 560 kB of the program,

@@ -8,6 +8,9 @@
 # own: the compiler's run-time libraries (libgcc, libstdc++, winpthread) are
 # linked in.
 add_link_options(-static -static-libgcc -static-libstdc++)
+# No link time in the programs' headers: the same sources give the same
+# program.
+add_link_options(LINKER:--no-insert-timestamp)
 
 # Built on Linux, the test programs run under Wine: CTest starts them
 # through a wrapper that hands their output back with Unix line ends.
