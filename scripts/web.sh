@@ -8,6 +8,11 @@
 #   bash scripts/web.sh            builds, tests, names the site folder
 #   bash scripts/web.sh servir     then serves the site on 127.0.0.1:8080
 #                                  (QUARTELO4_PORT), until Ctrl+C
+#   bash scripts/web.sh site       builds the game alone and makes the site,
+#                                  without the tests
+#
+# The build folder is build-web (QUARTELO4_CONSTRUCTION); the site, the same
+# bytes from the same commit (scripts/reproductible.sh), is its site/.
 #
 # Installs what it needs from Debian; the first run also builds a static Qt
 # for WebAssembly from Debian's qt6-base source (about twenty minutes on two
@@ -15,7 +20,10 @@
 # Windows one, so that later runs take minutes.
 set -euo pipefail
 racine="$(cd "$(dirname "${BASH_SOURCE[0]}")/.." && pwd)"
+mode="${1:-}"
 debut=$SECONDS
+. "$racine/scripts/reproductible.sh"
+fixer_epoque "$racine"
 bash "$racine/scripts/installer-dependances.sh" web
 cache="${QUARTELO4_CACHE:-${XDG_CACHE_HOME:-$HOME/.cache}/quartelo4}"
 # Debian's emscripten runs under the system's Python, and its JavaScript
@@ -25,16 +33,22 @@ qt="$(bash "$racine/installation/qt-statique.sh" "$cache" web)"
 export EMSDK="$qt/emsdk"
 echo "Qt pour WebAssembly : $qt ($((SECONDS - debut)) s)"
 
-# The desktop's analysis tool, whose moves the browser's computer must make.
-construction="$racine/build-web"
-cmake -S "$racine" -B "$construction/bureau" -DQUARTELO4_GUI=OFF -DCMAKE_BUILD_TYPE=Release >/dev/null
-cmake --build "$construction/bureau" --target quartelo4_analyse -j "$(nproc)"
-
-cmake -S "$racine" -B "$construction" -G Ninja \
-  -DCMAKE_TOOLCHAIN_FILE="$qt/lib/cmake/Qt6/qt.toolchain.cmake" \
-  -DQUARTELO4_ANALYSE_HOTE="$construction/bureau/bench/quartelo4_analyse" \
-  -DCMAKE_BUILD_TYPE=Release
-cmake --build "$construction" -j "$(nproc)"
+construction="${QUARTELO4_CONSTRUCTION:-$racine/build-web}"
+if [ "$mode" = site ]; then
+  cmake -S "$racine" -B "$construction" -G Ninja \
+    -DCMAKE_TOOLCHAIN_FILE="$qt/lib/cmake/Qt6/qt.toolchain.cmake" \
+    -DCMAKE_BUILD_TYPE=Release
+  cmake --build "$construction" --target quartelo4 -j "$(nproc)"
+else
+  # The desktop's analysis tool, whose moves the browser's computer must make.
+  cmake -S "$racine" -B "$construction/bureau" -DQUARTELO4_GUI=OFF -DCMAKE_BUILD_TYPE=Release >/dev/null
+  cmake --build "$construction/bureau" --target quartelo4_analyse -j "$(nproc)"
+  cmake -S "$racine" -B "$construction" -G Ninja \
+    -DCMAKE_TOOLCHAIN_FILE="$qt/lib/cmake/Qt6/qt.toolchain.cmake" \
+    -DQUARTELO4_ANALYSE_HOTE="$construction/bureau/bench/quartelo4_analyse" \
+    -DCMAKE_BUILD_TYPE=Release
+  cmake --build "$construction" -j "$(nproc)"
+fi
 version="$(sed -n 's/^CMAKE_PROJECT_VERSION:STATIC=//p' "$construction/CMakeCache.txt")"
 
 # The site, its source archive, and every text file compressed beforehand
@@ -49,6 +63,14 @@ find "$site" -type f \( -name '*.html' -o -name '*.js' -o -name '*.wasm' -o -nam
     brotli -q 11 -f -o "$fichier.br" "$fichier"
     gzip -9 -n -k -f "$fichier"
   done
+if [ "$mode" = site ]; then
+  # The dates of the files published, the commit's. (A site served while
+  # it is worked on keeps its own, which tell a server's caches each change.)
+  normaliser "$site"
+  du -sh "$site"
+  echo "$site"
+  exit 0
+fi
 
 if [ "${1:-}" = servir ]; then
   exec bash "$racine/tests/web/serveur.sh" "$site" "${QUARTELO4_PORT:-8080}"

@@ -5,7 +5,13 @@
 # Builds Quartelo 4 for 64-bit Windows on Debian, runs its tests under Wine,
 # and makes the portable zip, the installer and the source archive:
 #
-#   bash scripts/windows.sh
+#   bash scripts/windows.sh            builds, tests, makes the files
+#   bash scripts/windows.sh paquets    builds the game alone and makes the
+#                                      files, without the tests
+#
+# The build folder is build-windows (QUARTELO4_CONSTRUCTION). The zip, the
+# installer and the source archive are the same bytes from the same commit
+# (scripts/reproductible.sh).
 #
 # Installs what it needs from Debian; the first run also builds a static Qt
 # for Windows from Debian's qt6-base source (half an hour on two cores) and
@@ -14,7 +20,10 @@
 # kept in the same cache. The last line names the folder of the results.
 set -euo pipefail
 racine="$(cd "$(dirname "${BASH_SOURCE[0]}")/.." && pwd)"
+mode="${1:-}"
 debut=$SECONDS
+. "$racine/scripts/reproductible.sh"
+fixer_epoque "$racine"
 bash "$racine/scripts/installer-dependances.sh" windows
 cache="${QUARTELO4_CACHE:-${XDG_CACHE_HOME:-$HOME/.cache}/quartelo4}"
 qt="$(bash "$racine/installation/qt-statique.sh" "$cache" windows)"
@@ -23,32 +32,39 @@ echo "Qt pour Windows : $qt ($((SECONDS - debut)) s)"
 # A screen and a Wine prefix for the test programs (the build already runs
 # them, to list their tests), set up once and kept running while CTest
 # starts them side by side.
-export WINEPREFIX="$cache/wine" WINEARCH=win64 WINEDEBUG=-all
-# No menu entries or file associations in the desktop of the machine, and
-# no download of Mono or Gecko.
-export WINEDLLOVERRIDES="winemenubuilder.exe=d;mscoree=d;mshtml=d"
-fichier_ecran="$(mktemp)"
-Xvfb -displayfd 3 -screen 0 1280x1024x24 -nolisten tcp 3>"$fichier_ecran" 2>/dev/null &
-xvfb=$!
-arreter() {
-  wineserver -k 2>/dev/null || true
-  kill "$xvfb" 2>/dev/null || true
-  rm -f "$fichier_ecran"
+ecran_et_wine() {
+  export WINEPREFIX="$cache/wine" WINEARCH=win64 WINEDEBUG=-all
+  # No menu entries or file associations in the desktop of the machine, and
+  # no download of Mono or Gecko.
+  export WINEDLLOVERRIDES="winemenubuilder.exe=d;mscoree=d;mshtml=d"
+  fichier_ecran="$(mktemp)"
+  Xvfb -displayfd 3 -screen 0 1280x1024x24 -nolisten tcp 3>"$fichier_ecran" 2>/dev/null &
+  xvfb=$!
+  arreter() {
+    wineserver -k 2>/dev/null || true
+    kill "$xvfb" 2>/dev/null || true
+    rm -f "$fichier_ecran"
+  }
+  trap arreter EXIT
+  for _ in $(seq 100); do [ -s "$fichier_ecran" ] && break; sleep 0.1; done
+  export DISPLAY=":$(cat "$fichier_ecran")"
+  # One server for every program of the prefix, kept until the end (one may
+  # already serve it).
+  wineserver -p 2>/dev/null || true
+  wineboot -i >/dev/null 2>&1
 }
-trap arreter EXIT
-for _ in $(seq 100); do [ -s "$fichier_ecran" ] && break; sleep 0.1; done
-export DISPLAY=":$(cat "$fichier_ecran")"
-# One server for every program of the prefix, kept until the end (one may
-# already serve it).
-wineserver -p 2>/dev/null || true
-wineboot -i >/dev/null 2>&1
+[ "$mode" = paquets ] || ecran_et_wine
 
-construction="$racine/build-windows"
+construction="${QUARTELO4_CONSTRUCTION:-$racine/build-windows}"
 # Qt's toolchain file loads the MinGW-w64 one kept in its prefix.
 cmake -S "$racine" -B "$construction" -G Ninja \
   -DCMAKE_TOOLCHAIN_FILE="$qt/lib/cmake/Qt6/qt.toolchain.cmake" \
   -DCMAKE_BUILD_TYPE=Release
-cmake --build "$construction" -j "$(nproc)"
+if [ "$mode" = paquets ]; then
+  cmake --build "$construction" --target quartelo4 -j "$(nproc)"
+else
+  cmake --build "$construction" -j "$(nproc)"
+fi
 version="$(sed -n 's/^CMAKE_PROJECT_VERSION:STATIC=//p' "$construction/CMakeCache.txt")"
 
 # The portable folder, its zip and its installer, and the source they come from.
@@ -57,10 +73,16 @@ dossier="$construction/dossier/Quartelo 4"
 rm -rf "$sortie" "$construction/dossier"
 mkdir -p "$sortie"
 cmake --install "$construction" --prefix "$dossier"
-( cd "$construction/dossier" && zip -q -r -9 -X "$sortie/quartelo4-$version-windows-x64.zip" "Quartelo 4" )
+normaliser "$dossier"
+( cd "$construction/dossier" && zipper "$sortie/quartelo4-$version-windows-x64.zip" "Quartelo 4" )
 bash "$racine/installation/windows/installateur.sh" "$dossier" "$version" \
   "$construction/quartelo4.ico" "$sortie/quartelo4-$version-installation-x64.exe"
 bash "$racine/scripts/archive-sources.sh" "$version" "$sortie"
+if [ "$mode" = paquets ]; then
+  ls -l "$sortie"
+  echo "$sortie"
+  exit 0
+fi
 
 echo
 echo "Tests laissés de côté sous Wine (label linux), et pourquoi :"
