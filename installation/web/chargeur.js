@@ -269,7 +269,9 @@
       setTimeout(() => garder(fichiers.copie), 500);
   }
 
+  // The worker's check for a new version reads its site.js from the server,
+  // whatever a host lets the browser keep.
   if ('serviceWorker' in navigator && location.protocol !== 'file:')
-    navigator.serviceWorker.register('service-worker.js').catch(() => {});
+    navigator.serviceWorker.register('service-worker.js', { updateViaCache: 'none' }).catch(() => {});
   demarrer();
 }());

@@ -5,14 +5,14 @@
 // named on the command line (CTest runs each as web.<name>).
 //
 //   node essais.mjs demarrage|type_wasm|souris|clavier|ordinateurs|pause|quitter|hors_ligne|sans_webgl
-//                   |ecrans|difficulte_au_doigt|tempete|lecteur_ecran
+//                   |ecrans|difficulte_au_doigt|tempete|lecteur_ecran|mise_a_jour
 
 import { execFileSync } from 'node:child_process';
 import fs from 'node:fs';
 import os from 'node:os';
 import path from 'node:path';
 
-import { attendre, demarrerServeur, ouvrirNavigateur, partie, pause, site, tailles, verifier, Jeu, Lecteur } from './navigateur.mjs';
+import { attendre, demarrerServeur, ouvrirNavigateur, partie, pause, racine, site, tailles, verifier, Jeu, Lecteur } from './navigateur.mjs';
 
 const vide = ['x123456', '.......', '.......', '.......', '.......', '.......', '.......'];
 
@@ -110,6 +110,72 @@ async function attendreAjustee(jeu, nom, quoi) {
   });
   return jeu.trouverFenetre(nom);
 }
+
+// The last commit of version 1.0.0, whose service worker and loader the
+// visitors of that version still run.
+const site100 = '7a9662a98f2da5c830897589e3bcf62b3acddacd';
+
+// A copy of the site in `dossier`, named `version` in its footer and its
+// site.js, whose program sets self.quartelo4Marque to `marque` (so that a
+// visit tells which version's program it runs), with, from `commit`, the
+// service worker and the loader of an earlier version. Without the
+// precompressed files, which would be the original's.
+function copieDuSite(dossier, version, marque, commit) {
+  fs.cpSync(site, dossier, { recursive: true, filter: (f) => !/\.(br|gz)$/.test(f) });
+  for (const fichier of commit ? ['service-worker.js', 'chargeur.js'] : [])
+    fs.writeFileSync(path.join(dossier, fichier),
+      execFileSync('git', ['-C', racine, 'show', commit + ':installation/web/' + fichier]));
+  const page = path.join(dossier, 'index.html');
+  fs.writeFileSync(page, fs.readFileSync(page, 'utf8').replace(/Quartelo 4 \d+\.\d+\.\d+/g, 'Quartelo 4 ' + version));
+  fs.appendFileSync(path.join(dossier, 'quartelo4.js'), `\nself.quartelo4Marque = '${marque}';\n`);
+  const fichiers = fs.readdirSync(dossier, { recursive: true })
+    .filter((f) => f !== 'site.js' && fs.statSync(path.join(dossier, f)).isFile()).sort();
+  fs.writeFileSync(path.join(dossier, 'site.js'), `self.QUARTELO4_SITE = {\n  version: "${version}-${marque}",\n  fichiers: {\n`
+    + fichiers.map((f) => `    "${f}": ${fs.statSync(path.join(dossier, f)).size},\n`).join('') + '  },\n};\n');
+  return dossier;
+}
+
+// One visit, in a tab of its own, until the game runs: the version that the
+// footer, the list of files and the program each say, and the version the
+// page asked the program's files for. `pendant` runs before the tab closes.
+async function visiter(navigateur, adresse, { horsLigne = false, pendant = async () => {} } = {}) {
+  const page = await navigateur.newPage();
+  const demandees = new Set();
+  page.on('request', (requete) => {
+    const v = new URL(requete.url()).searchParams.get('v');
+    if (v)
+      demandees.add(v);
+  });
+  try {
+    await page.setOfflineMode(horsLigne);
+    const jeu = new Jeu(page);
+    await page.goto(adresse);
+    await jeu.attendreProgramme();
+    const vue = await page.evaluate(() => ({
+      pied: /Quartelo 4 (\S+)/.exec(document.querySelector('footer').textContent)[1],
+      site: self.QUARTELO4_SITE.version,
+      programme: self.quartelo4Marque,
+    }));
+    verifier(vue.site === vue.pied + '-' + vue.programme && [...demandees].every((v) => v === vue.site),
+      'une page de deux versions : ' + JSON.stringify({ ...vue, demandees: [...demandees] }));
+    await pendant(page, jeu);
+    return vue.pied;
+  } finally {
+    await page.close();
+  }
+}
+
+// Whether the browser keeps a version whole, with the worker of that version
+// running the page.
+const gardee = (page, version) => attendre('la version ' + version + ' gardée entière', () => page.evaluate(async (v) => {
+  const nom = (await caches.keys()).find((n) => n.startsWith('quartelo4-' + v + '-'));
+  if (!nom || !navigator.serviceWorker.controller)
+    return false;
+  const cles = (await (await caches.open(nom)).keys()).map((r) => new URL(r.url).pathname.slice(1));
+  const reponse = await fetch('site.js', { cache: 'no-store' });
+  return ['quartelo4.js', 'quartelo4.wasm', 'quartelo4.data', 'index.html', 'chargeur.js', 'service-worker.js']
+    .every((f) => cles.includes(f)) && (await reponse.text()).includes('"' + v + '-');
+}, version), 60000, 200);
 
 // The screens players have, in CSS pixels, and what they become: a phone
 // turned, a tablet's split screen, a laptop at 125 %, a smaller window.
@@ -466,6 +532,45 @@ const scenarios = {
       }
     } finally {
       fs.rmSync(profil, { recursive: true, force: true });
+    }
+  },
+
+  // A visitor of 1.0.0 moves to this version: the earlier site served and
+  // visited, this one put in its place, visited twice, then once offline.
+  // Each visit runs one version's files only; the second is this version,
+  // and so is the visit offline, which plays.
+  async mise_a_jour() {
+    try {
+      execFileSync('git', ['-C', racine, 'cat-file', '-e', site100 + '^{commit}'], { stdio: 'ignore' });
+    } catch (e) {
+      console.log('Le commit du site 1.0.0 manque à cette copie (' + site100 + ') : essai laissé de côté.');
+      process.exit(77);
+    }
+    const version = /version: "(\d+\.\d+\.\d+)-/.exec(fs.readFileSync(path.join(site, 'site.js'), 'utf8'))[1];
+    const travail = fs.mkdtempSync(path.join(os.tmpdir(), 'quartelo4-versions-'));
+    const servi = path.join(travail, 'servi');
+    fs.symlinkSync(copieDuSite(path.join(travail, '1.0.0'), '1.0.0', 'ancien', site100), servi);
+    const nouveau = copieDuSite(path.join(travail, version), version, 'nouveau');
+    const serveur = await demarrerServeur(servi);
+    const { navigateur, fermer } = await ouvrirNavigateur({ profil: path.join(travail, 'profil') });
+    try {
+      verifier(await visiter(navigateur, serveur.adresse, { pendant: (page) => gardee(page, '1.0.0') }) === '1.0.0',
+        'la première visite');
+      fs.unlinkSync(servi);
+      fs.symlinkSync(nouveau, servi);
+      await visiter(navigateur, serveur.adresse, { pendant: (page) => gardee(page, version) });
+      verifier(await visiter(navigateur, serveur.adresse) === version, 'la seconde visite après la mise à jour');
+      serveur.arreter();
+      verifier(await visiter(navigateur, serveur.adresse, { horsLigne: true, pendant: async (page, jeu) => {
+        await pause(300);
+        await jeu.cliquerDebut('nouvellePartie');
+        await attendre('la fenêtre de jeu hors ligne', () => jeu.trouverPlateau());
+        await attendrePlateau(jeu, vide, 'un plateau vide hors ligne');
+      } }) === version, 'la visite hors ligne');
+    } finally {
+      await fermer();
+      serveur.arreter();
+      fs.rmSync(travail, { recursive: true, force: true });
     }
   },
 

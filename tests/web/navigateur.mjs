@@ -16,7 +16,7 @@ import { createRequire } from 'node:module';
 import { fileURLToPath } from 'node:url';
 
 const ici = path.dirname(fileURLToPath(import.meta.url));
-const racine = path.resolve(ici, '../..');
+export const racine = path.resolve(ici, '../..');
 const exiger = createRequire(path.join(process.env.QUARTELO4_MODULES || path.join(ici, 'node_modules'), 'x.js'));
 const puppeteer = exiger('puppeteer-core');
 const { PNG } = exiger('pngjs');
