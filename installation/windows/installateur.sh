@@ -36,7 +36,9 @@ windows() { printf '%s' "$1" | tr / '\\'; }
     printf 'RMDir "$INSTDIR\\%s"\n' "$(windows "${d#./}")"
   done
 } > "$listes/desinstallation.nsh"
-taille=$(( ($(du -sb "$dossier" | cut -f1) + 1023) / 1024 ))
+# The size the uninstall entry shows, in KiB: the files' own bytes, which
+# are the same on any file system (a folder's size is not).
+taille=$(( ($(find "$dossier" -type f -printf '%s\n' | awk '{ s += $1 } END { print s + 0 }') + 1023) / 1024 ))
 
 makensis -V2 -INPUTCHARSET UTF8 \
   -DVERSION="$version" -DDOSSIER="$dossier" -DICONE="$icone" -DTAILLE="$taille" \
