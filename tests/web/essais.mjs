@@ -165,17 +165,28 @@ async function visiter(navigateur, adresse, { horsLigne = false, pendant = async
   }
 }
 
-// Whether the browser keeps a version whole, with the worker of that version
-// running the page.
+// Whether the browser keeps a version whole, its worker installed.
 const gardee = (page, version) => attendre('la version ' + version + ' gardée entière', () => page.evaluate(async (v) => {
   const nom = (await caches.keys()).find((n) => n.startsWith('quartelo4-' + v + '-'));
-  if (!nom || !navigator.serviceWorker.controller)
+  const inscription = await navigator.serviceWorker.getRegistration();
+  if (!nom || !inscription || inscription.installing || !(inscription.waiting || inscription.active))
     return false;
   const cles = (await (await caches.open(nom)).keys()).map((r) => new URL(r.url).pathname.slice(1));
-  const reponse = await fetch('site.js', { cache: 'no-store' });
   return ['quartelo4.js', 'quartelo4.wasm', 'quartelo4.data', 'index.html', 'chargeur.js', 'service-worker.js']
-    .every((f) => cles.includes(f)) && (await reponse.text()).includes('"' + v + '-');
+    .every((f) => cles.includes(f));
 }, version), 60000, 200);
+
+// Whether a version's worker has taken over, once the tabs of the one before
+// are closed (the browser hands over in its own time).
+const relevee = (navigateur, version) => attendre('la version ' + version + ' aux commandes', async () => {
+  for (const cible of navigateur.targets().filter((c) => c.type() === 'service_worker')) {
+    const travailleur = await cible.worker().catch(() => null);
+    if (travailleur && await travailleur.evaluate((v) => self.QUARTELO4_SITE.version.startsWith(v + '-')
+        && self.registration.active !== null && self.registration.waiting === null, version).catch(() => false))
+      return true;
+  }
+  return false;
+}, 30000, 100);
 
 // The screens players have, in CSS pixels, and what they become: a phone
 // turned, a tablet's split screen, a laptop at 125 %, a smaller window.
@@ -559,6 +570,7 @@ const scenarios = {
       fs.unlinkSync(servi);
       fs.symlinkSync(nouveau, servi);
       await visiter(navigateur, serveur.adresse, { pendant: (page) => gardee(page, version) });
+      await relevee(navigateur, version);
       verifier(await visiter(navigateur, serveur.adresse) === version, 'la seconde visite après la mise à jour');
       serveur.arreter();
       verifier(await visiter(navigateur, serveur.adresse, { horsLigne: true, pendant: async (page, jeu) => {
