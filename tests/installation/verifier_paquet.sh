@@ -8,6 +8,8 @@
 # metainfo and man pages through their validators, and lintian's verdict.
 #
 #   verifier_paquet.sh <build folder> <source folder> <id> <version> <date>
+#
+# With QUARTELO4_PAQUET naming a .deb, checks that package instead.
 set -euo pipefail
 construction="$1"
 sources="$2"
@@ -26,11 +28,16 @@ travail="$(mktemp -d)"
 trap 'rm -rf "$travail"' EXIT
 echec() { echo "FAIL: $*"; exit 1; }
 
-( cd "$travail" && cpack -G DEB --config "$construction/CPackConfig.cmake" -B "$travail" ) > "$travail/cpack.log" 2>&1 \
-  || { cat "$travail/cpack.log"; echec "cpack"; }
-paquets=("$travail"/quartelo4_*.deb)
-[ ${#paquets[@]} -eq 1 ] && [ -f "${paquets[0]}" ] || echec "no single package in $travail"
-paquet="${paquets[0]}"
+if [ -n "${QUARTELO4_PAQUET:-}" ]; then
+  # A package built elsewhere: a release's, say.
+  paquet="$(realpath "$QUARTELO4_PAQUET")"
+else
+  ( cd "$travail" && cpack -G DEB --config "$construction/CPackConfig.cmake" -B "$travail" ) > "$travail/cpack.log" 2>&1 \
+    || { cat "$travail/cpack.log"; echec "cpack"; }
+  paquets=("$travail"/quartelo4_*.deb)
+  [ ${#paquets[@]} -eq 1 ] && [ -f "${paquets[0]}" ] || echec "no single package in $travail"
+  paquet="${paquets[0]}"
+fi
 dpkg-deb --info "$paquet"
 
 champ() { dpkg-deb --field "$paquet" "$1"; }
