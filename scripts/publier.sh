@@ -44,7 +44,7 @@ version="$(sed -n 's/^project(Quartelo4 VERSION \([0-9.]*\) .*/\1/p' "$racine/CM
 constructions="$racine/build-publication"
 sortie="$(realpath -m "${1:-$constructions/quartelo4-$version}")"
 rm -rf "$constructions/debian" "$constructions/windows" "$constructions/web" "$sortie"
-mkdir -p "$sortie"
+mkdir -p "$constructions" "$sortie"
 
 # One step, its messages kept in build-publication/NAME.log and shown if it
 # fails.
