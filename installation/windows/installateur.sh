@@ -40,8 +40,14 @@ windows() { printf '%s' "$1" | tr / '\\'; }
 # are the same on any file system (a folder's size is not).
 taille=$(( ($(find "$dossier" -type f -printf '%s\n' | awk '{ s += $1 } END { print s + 0 }') + 1023) / 1024 ))
 
+# The welcome page's picture, which the installer carries with its date:
+# the release's, as every file of the folder has.
+bandeau="$listes/bienvenue.bmp"
+cp -p "$ici/../../artwork/installateur/bienvenue.bmp" "$bandeau"
+[ -z "${SOURCE_DATE_EPOCH:-}" ] || touch -d "@$SOURCE_DATE_EPOCH" "$bandeau"
+
 makensis -V2 -INPUTCHARSET UTF8 \
   -DVERSION="$version" -DDOSSIER="$dossier" -DICONE="$icone" -DTAILLE="$taille" \
   -DFICHIERS="$listes/fichiers.nsh" -DDESINSTALLATION="$listes/desinstallation.nsh" \
-  -DBANDEAU="$ici/../../artwork/installateur/bienvenue.bmp" \
+  -DBANDEAU="$bandeau" \
   -DSORTIE="$sortie" "$ici/installateur.nsi"
