@@ -58,7 +58,7 @@ for fichier in "$rapport/premiere"/*; do
     diffoscope --no-progress --text "$rapport/diffoscope-$nom.txt" --max-report-size 4000000 \
       "$fichier" "$rapport/seconde/$nom" >/dev/null 2>&1 || true
     # The summary: which members differ, and how, in the first lines of each.
-    grep -E '^(│ )*(├──|--- |\+\+\+ )' "$rapport/diffoscope-$nom.txt" | head -n 40 || true
+    grep -E '^(│ )*(├──|│┄|--- |\+\+\+ )' "$rapport/diffoscope-$nom.txt" | head -n 40 || true
   fi
 done
 for nom in $(cd "$rapport/seconde" && ls); do
