@@ -20,9 +20,9 @@ namespace {
 
 const qreal echelle = qEnvironmentVariable("QT_SCALE_FACTOR", "1").toDouble();
 
-// Empty when the cell shows the picture of `code` as sharp as the scale allows: the art itself
-// at 1, 45 dB from it at 2 and 3; between sizes the larger drawing scaled down
-// smoothly, `seuil` dB from the art.
+// Empty when the cell shows the picture of `code` as sharp as the scale
+// allows: the art itself at 1, 45 dB from it at 2 and 3; between sizes the
+// larger drawing scaled down smoothly, `seuil` dB from the art.
 QString flou(const Quartelo4* plateau, int ligne, int colonne, char code, double seuil = 36)
 {
     const QImage vue = plateau->getLabel(ligne, colonne)->grab().toImage().convertToFormat(QImage::Format_RGB32);
