@@ -111,6 +111,14 @@ async function attendreAjustee(jeu, nom, quoi) {
   return jeu.trouverFenetre(nom);
 }
 
+// A new game opened offline, once the program runs: its board, empty.
+async function partieHorsLigne(jeu) {
+  await pause(300);
+  await jeu.cliquerDebut('nouvellePartie');
+  await attendre('la fenêtre de jeu hors ligne', () => jeu.trouverPlateau());
+  await attendrePlateau(jeu, vide, 'un plateau vide hors ligne');
+}
+
 // The last commit of version 1.0.0, whose service worker and loader the
 // visitors of that version still run.
 const site100 = '7a9662a98f2da5c830897589e3bcf62b3acddacd';
@@ -176,17 +184,26 @@ const gardee = (page, version) => attendre('la version ' + version + ' gardée e
     .every((f) => cles.includes(f));
 }, version), 60000, 200);
 
-// Whether a version's worker has taken over, once the tabs of the one before
-// are closed (the browser hands over in its own time).
-const relevee = (navigateur, version) => attendre('la version ' + version + ' aux commandes', async () => {
-  for (const cible of navigateur.targets().filter((c) => c.type() === 'service_worker')) {
-    const travailleur = await cible.worker().catch(() => null);
-    if (travailleur && await travailleur.evaluate((v) => self.QUARTELO4_SITE.version.startsWith(v + '-')
-        && self.registration.active !== null && self.registration.waiting === null, version).catch(() => false))
-      return true;
+// Once the tabs of a version are closed, until the browser has handed over
+// to the worker waiting behind it (in its own time): none waits, one runs.
+async function relevee(navigateur) {
+  const page = await navigateur.newPage();
+  const etats = new Map();
+  try {
+    const session = await page.createCDPSession();
+    session.on('ServiceWorker.workerVersionUpdated', ({ versions }) => {
+      for (const v of versions)
+        etats.set(v.versionId, v.status);
+    });
+    await session.send('ServiceWorker.enable');
+    await attendre('la relève du service worker', () => {
+      const vus = [...etats.values()];
+      return vus.includes('activated') && vus.every((e) => e === 'activated' || e === 'redundant');
+    });
+  } finally {
+    await page.close();
   }
-  return false;
-}, 30000, 100);
+}
 
 // The screens players have, in CSS pixels, and what they become: a phone
 // turned, a tablet's split screen, a laptop at 125 %, a smaller window.
@@ -534,10 +551,7 @@ const scenarios = {
         const jeu = new Jeu(page);
         await page.goto(serveur.adresse);
         await jeu.attendreProgramme();
-        await pause(300);
-        await jeu.cliquerDebut('nouvellePartie');
-        await attendre('la fenêtre de jeu hors ligne', () => jeu.trouverPlateau());
-        await attendrePlateau(jeu, vide, 'un plateau vide hors ligne');
+        await partieHorsLigne(jeu);
       } finally {
         await second.fermer();
       }
@@ -570,15 +584,11 @@ const scenarios = {
       fs.unlinkSync(servi);
       fs.symlinkSync(nouveau, servi);
       await visiter(navigateur, serveur.adresse, { pendant: (page) => gardee(page, version) });
-      await relevee(navigateur, version);
+      await relevee(navigateur);
       verifier(await visiter(navigateur, serveur.adresse) === version, 'la seconde visite après la mise à jour');
       serveur.arreter();
-      verifier(await visiter(navigateur, serveur.adresse, { horsLigne: true, pendant: async (page, jeu) => {
-        await pause(300);
-        await jeu.cliquerDebut('nouvellePartie');
-        await attendre('la fenêtre de jeu hors ligne', () => jeu.trouverPlateau());
-        await attendrePlateau(jeu, vide, 'un plateau vide hors ligne');
-      } }) === version, 'la visite hors ligne');
+      verifier(await visiter(navigateur, serveur.adresse, { horsLigne: true, pendant: (page, jeu) => partieHorsLigne(jeu) })
+        === version, 'la visite hors ligne');
     } finally {
       await fermer();
       serveur.arreter();
