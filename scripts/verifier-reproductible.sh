@@ -18,9 +18,7 @@ racine="$(cd "$(dirname "${BASH_SOURCE[0]}")/.." && pwd)"
 debut=$SECONDS
 rapport="$(realpath -m "${1:-$racine/build-reproductible}")"
 bash "$racine/scripts/installer-dependances.sh"
-for outil in diffoscope; do
-  command -v "$outil" >/dev/null || DEBIAN_FRONTEND=noninteractive apt-get install -y -qq --no-install-recommends "$outil"
-done
+command -v diffoscope >/dev/null || DEBIAN_FRONTEND=noninteractive apt-get install -y -qq --no-install-recommends diffoscope
 if [ -n "$(git -C "$racine" status --porcelain --untracked-files=normal)" ]; then
   echo "verifier-reproductible.sh : les changements non enregistrés ne sont pas vérifiés ; seul le dernier commit l'est." >&2
 fi

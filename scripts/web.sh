@@ -72,7 +72,7 @@ if [ "$mode" = site ]; then
   exit 0
 fi
 
-if [ "${1:-}" = servir ]; then
+if [ "$mode" = servir ]; then
   exec bash "$racine/tests/web/serveur.sh" "$site" "${QUARTELO4_PORT:-8080}"
 fi
 
