@@ -8,11 +8,11 @@
 #
 #   bash scripts/captures.sh [build folder]
 set -euo pipefail
-racine="$(cd "$(dirname "${BASH_SOURCE[0]}")/.." && pwd)"
+. "$(dirname "${BASH_SOURCE[0]}")/commun.sh"
 construction="${1:-$racine/build-captures}"
-bash "$racine/scripts/installer-dependances.sh"
+installer
 cmake -S "$racine" -B "$construction" -DCMAKE_BUILD_TYPE=RelWithDebInfo -DQUARTELO4_BENCH=OFF >/dev/null
-cmake --build "$construction" --target quartelo4_captures -j 2
+cmake --build "$construction" --target quartelo4_captures -j "$(nproc)"
 # The game reads images/ from its working directory.
 cd "$racine"
 QT_QPA_PLATFORM=offscreen "$construction/artwork/quartelo4_captures" "$racine/docs/captures"

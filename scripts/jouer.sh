@@ -4,8 +4,8 @@
 #
 # Builds the game if needed and starts it from the folder that holds images/.
 set -euo pipefail
-racine="$(cd "$(dirname "${BASH_SOURCE[0]}")/.." && pwd)"
-bash "$racine/scripts/installer-dependances.sh"
+. "$(dirname "${BASH_SOURCE[0]}")/commun.sh"
+installer
 cmake -S "$racine" -B "$racine/build" -DCMAKE_BUILD_TYPE=Release >/dev/null
 cmake --build "$racine/build" --target quartelo4 -j "$(nproc)"
 cd "$racine"

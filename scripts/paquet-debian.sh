@@ -14,17 +14,20 @@ set -euo pipefail
 # The package's folders and files as Debian wants them, whatever the umask
 # of whoever builds it.
 umask 022
-racine="$(cd "$(dirname "${BASH_SOURCE[0]}")/.." && pwd)"
+. "$(dirname "${BASH_SOURCE[0]}")/commun.sh"
 construction="$(realpath -m "${1:-$racine/build-paquet}")"
 sortie="$(realpath -m "${2:-$construction/paquets}")"
 if [ ! -f "$construction/CMakeCache.txt" ]; then
-  bash "$racine/scripts/installer-dependances.sh"
+  installer
   cmake -S "$racine" -B "$construction" -DCMAKE_BUILD_TYPE=Release -DQUARTELO4_BENCH=OFF >/dev/null
 fi
-cmake --build "$construction" --target quartelo4 -j 2
+cmake --build "$construction" --target quartelo4 -j "$(nproc)"
 mkdir -p "$sortie"
 ( cd "$sortie" && cpack -G DEB --config "$construction/CPackConfig.cmake" -B "$sortie" )
-paquet="$(ls -1t "$sortie"/quartelo4_*.deb | head -n 1)"
+# The package of this version, found by its name: every file of a release
+# bears the same date.
+paquet="$sortie/quartelo4_$(version_projet)-1_$(dpkg --print-architecture).deb"
+[ -f "$paquet" ] || { echo "paquet-debian.sh : cpack n'a pas écrit $paquet" >&2; exit 1; }
 dpkg-deb --info "$paquet"
 dpkg-deb --contents "$paquet"
 if command -v lintian >/dev/null; then

@@ -17,13 +17,12 @@
 # It builds and runs no test (scripts/tester.sh, windows.sh and web.sh test).
 # It refuses a checkout with changes not committed: a release is a commit.
 # The same commit gives the same bytes, from any folder, at any time, under
-# any time zone and umask, as long as the static Qts come from the same
-# cache folder (QUARTELO4_CACHE): scripts/verifier-reproductible.sh checks it.
+# any time zone and umask, whatever the path of the static Qts' cache
+# (QUARTELO4_CACHE): scripts/verifier-reproductible.sh checks it.
 set -euo pipefail
-racine="$(cd "$(dirname "${BASH_SOURCE[0]}")/.." && pwd)"
+. "$(dirname "${BASH_SOURCE[0]}")/commun.sh"
 debut=$SECONDS
-bash "$racine/scripts/installer-dependances.sh" windows
-bash "$racine/scripts/installer-dependances.sh" web
+installer windows web
 
 changements="$(git -C "$racine" status --porcelain --untracked-files=normal)"
 if [ -n "$changements" ]; then
@@ -40,7 +39,7 @@ export TZ=UTC LC_ALL=C.UTF-8
 umask 022
 . "$racine/scripts/reproductible.sh"
 
-version="$(sed -n 's/^project(Quartelo4 VERSION \([0-9.]*\) .*/\1/p' "$racine/CMakeLists.txt")"
+version="$(version_projet)"
 constructions="$racine/build-publication"
 sortie="$(realpath -m "${1:-$constructions/quartelo4-$version}")"
 rm -rf "$constructions/debian" "$constructions/windows" "$constructions/web" "$sortie"

@@ -9,8 +9,8 @@
 #
 #   QUARTELO4_SANITAIRES=0 bash scripts/tester.sh   skips the sanitizer run
 set -euo pipefail
-racine="$(cd "$(dirname "${BASH_SOURCE[0]}")/.." && pwd)"
-bash "$racine/scripts/installer-dependances.sh"
+. "$(dirname "${BASH_SOURCE[0]}")/commun.sh"
+installer
 construction="$racine/build-tests"
 rm -rf "$construction"
 cmake -S "$racine" -B "$construction" -DCMAKE_BUILD_TYPE=RelWithDebInfo

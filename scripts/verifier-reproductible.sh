@@ -11,14 +11,14 @@
 #   bash scripts/verifier-reproductible.sh [report folder]
 #                                        default: build-reproductible
 #
-# Both runs take the static Qts from the same cache (QUARTELO4_CACHE), as a
-# release does. Exits 0 when the two releases are the same bytes.
+# The first run takes the static Qts from the cache (QUARTELO4_CACHE), the
+# second from a copy of them in a cache at another path, as another user's
+# would be. Exits 0 when the two releases are the same bytes.
 set -euo pipefail
-racine="$(cd "$(dirname "${BASH_SOURCE[0]}")/.." && pwd)"
+. "$(dirname "${BASH_SOURCE[0]}")/commun.sh"
 debut=$SECONDS
 rapport="$(realpath -m "${1:-$racine/build-reproductible}")"
-bash "$racine/scripts/installer-dependances.sh"
-command -v diffoscope >/dev/null || DEBIAN_FRONTEND=noninteractive apt-get install -y -qq --no-install-recommends diffoscope
+installer reproductible
 if [ -n "$(git -C "$racine" status --porcelain --untracked-files=normal)" ]; then
   echo "verifier-reproductible.sh : les changements non enregistrés ne sont pas vérifiés ; seul le dernier commit l'est." >&2
 fi
@@ -32,17 +32,22 @@ mkdir -p "$rapport"
 # One build: a clone of the commit at DOSSIER, built under the time zone,
 # the locale and the umask given; its release folder copied to the report.
 construire() {
-  local nom="$1" dossier="$2" fuseau="$3" langue="$4" masque="$5"
-  echo "Construction $nom dans $dossier (TZ=$fuseau, LANG=$langue, umask $masque)…"
+  local nom="$1" dossier="$2" fuseau="$3" langue="$4" masque="$5" cache_qt="$6"
+  echo "Construction $nom dans $dossier (TZ=$fuseau, LANG=$langue, umask $masque, Qt de $cache_qt)…"
   git clone --quiet --no-hardlinks "$racine" "$dossier"
   git -C "$dossier" checkout --quiet --detach "$commit"
-  ( umask "$masque" && cd "$dossier" && TZ="$fuseau" LANG="$langue" LC_ALL="$langue" \
+  ( umask "$masque" && cd "$dossier" && TZ="$fuseau" LANG="$langue" LC_ALL="$langue" QUARTELO4_CACHE="$cache_qt" \
       bash scripts/publier.sh "$rapport/$nom" ) > "$rapport/$nom.log" 2>&1 \
     || { tail -n 40 "$rapport/$nom.log" >&2; echo "La construction $nom a échoué : $rapport/$nom.log" >&2; exit 1; }
   rm -rf "$dossier"
 }
-construire premiere "$travail/a" UTC C.UTF-8 022
-construire seconde "$travail/une-copie-au-chemin-bien-plus-long/du-depot/b" Pacific/Auckland POSIX 002
+construire premiere "$travail/a" UTC C.UTF-8 022 "$cache"
+# The Qts the first run used, copied into another cache (the Wine prefix
+# and the sources stay behind).
+autre_cache="$travail/un-autre-utilisateur/.cache/quartelo4"
+mkdir -p "$autre_cache"
+cp -a "$(qt_statique windows)" "$(qt_statique web)" "$autre_cache/"
+construire seconde "$travail/une-copie-au-chemin-bien-plus-long/du-depot/b" Pacific/Auckland POSIX 002 "$autre_cache"
 
 echo
 differences=0

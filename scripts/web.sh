@@ -19,17 +19,17 @@
 # cores) and keeps it in ~/.cache/quartelo4 (QUARTELO4_CACHE) beside the
 # Windows one, so that later runs take minutes.
 set -euo pipefail
-racine="$(cd "$(dirname "${BASH_SOURCE[0]}")/.." && pwd)"
+. "$(dirname "${BASH_SOURCE[0]}")/commun.sh"
 mode="${1:-}"
+choisir_mode web.sh "$mode" "" servir site
 debut=$SECONDS
 . "$racine/scripts/reproductible.sh"
 fixer_epoque "$racine"
-bash "$racine/scripts/installer-dependances.sh" web
-cache="${QUARTELO4_CACHE:-${XDG_CACHE_HOME:-$HOME/.cache}/quartelo4}"
+installer web
 # Debian's emscripten runs under the system's Python, and its JavaScript
 # parts find their modules there.
 export EMSDK_PYTHON=/usr/bin/python3 NODE_PATH=/usr/share/nodejs
-qt="$(bash "$racine/installation/qt-statique.sh" "$cache" web)"
+qt="$(qt_statique web)"
 export EMSDK="$qt/emsdk"
 echo "Qt pour WebAssembly : $qt ($((SECONDS - debut)) s)"
 
@@ -49,7 +49,7 @@ else
     -DCMAKE_BUILD_TYPE=Release
   cmake --build "$construction" -j "$(nproc)"
 fi
-version="$(sed -n 's/^CMAKE_PROJECT_VERSION:STATIC=//p' "$construction/CMakeCache.txt")"
+version="$(version_projet)"
 
 # The site, its source archive, and every text file compressed beforehand
 # for the servers that send them as they are.
@@ -76,9 +76,11 @@ if [ "$mode" = servir ]; then
   exec bash "$racine/tests/web/serveur.sh" "$site" "${QUARTELO4_PORT:-8080}"
 fi
 
-# The browser tests: their client from npm, as the lock file fixes it.
+# The browser tests: their client from npm, as the lock file fixes it. npm
+# comes with the machine's Node.js.
 if ! command -v npm >/dev/null; then
-  DEBIAN_FRONTEND=noninteractive apt-get install -y -qq --no-install-recommends npm
+  echo "web.sh : npm est introuvable ; les tests du navigateur le prennent avec Node.js (npm 9 ou plus récent)." >&2
+  exit 1
 fi
 essais="$construction/essais-web"
 mkdir -p "$essais"

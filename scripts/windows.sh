@@ -19,14 +19,14 @@
 # minutes. The tests run on a screen of their own (Xvfb), in a Wine prefix
 # kept in the same cache. The last line names the folder of the results.
 set -euo pipefail
-racine="$(cd "$(dirname "${BASH_SOURCE[0]}")/.." && pwd)"
+. "$(dirname "${BASH_SOURCE[0]}")/commun.sh"
 mode="${1:-}"
+choisir_mode windows.sh "$mode" "" paquets
 debut=$SECONDS
 . "$racine/scripts/reproductible.sh"
 fixer_epoque "$racine"
-bash "$racine/scripts/installer-dependances.sh" windows
-cache="${QUARTELO4_CACHE:-${XDG_CACHE_HOME:-$HOME/.cache}/quartelo4}"
-qt="$(bash "$racine/installation/qt-statique.sh" "$cache" windows)"
+installer windows
+qt="$(qt_statique windows)"
 echo "Qt pour Windows : $qt ($((SECONDS - debut)) s)"
 
 # A screen and a Wine prefix for the test programs (the build already runs
@@ -65,7 +65,7 @@ if [ "$mode" = paquets ]; then
 else
   cmake --build "$construction" -j "$(nproc)"
 fi
-version="$(sed -n 's/^CMAKE_PROJECT_VERSION:STATIC=//p' "$construction/CMakeCache.txt")"
+version="$(version_projet)"
 
 # The portable folder, its zip and its installer, and the source they come from.
 sortie="$construction/paquets"
