@@ -5,12 +5,13 @@
 
 #include <QColor>
 
+#include "cote_case.h"
+
 // The colours and sizes shared by every picture of the game.
 namespace palette {
 
-// Every board and header cell is a square of this side; seven of them make
-// the 630 pixels of the board's starting width.
-constexpr int coteCase = 90;
+// Every board and header cell is a square of this side.
+constexpr int coteCase = kCoteCase;
 
 // The board: a blue sheet pierced with round slots.
 inline QColor bleuPlateau() { return QColor(24, 82, 182); }

@@ -3,11 +3,12 @@
 
 #include "label.h"
 
+#include "cote_case.h"
 #include "fichiers_images.h"
 
 namespace {
 
-constexpr int kCoteSansImage = 630 / 7;
+constexpr int kCoteSansImage = kCoteCase;
 
 } // namespace
 

@@ -7,6 +7,7 @@
 
 #include <algorithm>
 
+#include "cote_case.h"
 #include "fabrique_accessible.h"
 #include "fenetre.h"
 #include "fichiers_images.h"
@@ -19,7 +20,7 @@
 
 namespace {
 
-constexpr int kTailleDepart = 630;
+constexpr int kTailleDepart = 7 * kCoteCase;
 
 int indiceCase(int ligne, int colonne)
 {

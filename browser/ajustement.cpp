@@ -24,14 +24,12 @@
 #include <emscripten/val.h>
 
 #include "centrage.h"
+#include "cote_case.h"
 
 namespace {
 
 // However small the page, the game is drawn at a tenth of its size at least.
 constexpr qreal kFacteurMinimal = 0.1;
-
-// A cell of the board, in the game's pixels.
-constexpr int kCase = 90;
 
 // The canvas's pixels per CSS pixel, at least, that Qt's screen reads.
 EM_JS(void, fixerRapportMinimal, (double rapport), {
@@ -106,7 +104,7 @@ void AjustementALaPage::ajuster()
     // between two cells of the board.
     const qreal appareil = rapportDeLEcran();
     if (voulu < 1 && appareil * voulu > 1)
-        voulu = std::floor(appareil * voulu * kCase) / (kCase * appareil);
+        voulu = std::floor(appareil * voulu * kCoteCase) / (kCoteCase * appareil);
     const bool autreFacteur = !qFuzzyCompare(voulu, facteur);
     enCours = true;
     if (autreFacteur) {

@@ -3,7 +3,7 @@
 
 // The computer's pause on the desktop: the program keeps the processor busy
 // and answers nothing until it is over. (The browser's pause hands the page
-// back to the browser instead: installation/web/plateforme_web.cpp.)
+// back to the browser instead: browser/plateforme_web.cpp.)
 
 #include "ordinateur.h"
 
