@@ -3,10 +3,13 @@
 
 #include "miroir_accessible.h"
 
-#include <QAbstractEventDispatcher>
+#include <QAbstractButton>
 #include <QAccessible>
 #include <QApplication>
 #include <QComboBox>
+#include <QJsonArray>
+#include <QJsonDocument>
+#include <QJsonObject>
 #include <QScreen>
 #include <QWidget>
 #include <QtGui/private/qguiapplication_p.h>
@@ -18,46 +21,24 @@
 
 #include <emscripten.h>
 
+#include "bouton.h"
+
 namespace {
 
 MiroirAccessible* miroir = nullptr;
 
-// The page's side (miroir.js): a pass over the windows, one element after
-// another, parents first and in their order, then the end of the pass,
-// which removes what it did not see.
-EM_JS(void, pageDebut, (), {
-    if (Module.quartelo4Reflet)
-        Module.quartelo4Reflet.debut();
+// The page's side (miroir.js): one pass over the windows, as a JSON array
+// of elements, parents first and in their order; what the pass does not
+// name goes.
+EM_JS(void, pagePasse, (const char* message), {
+    if (Module.quartelo4Miroir)
+        Module.quartelo4Miroir.passe(JSON.parse(UTF8ToString(message)));
 });
 
-EM_JS(void, pageElement,
-      (const char* id, unsigned cible, const char* parent, const char* role, const char* nom,
-       const char* description, int etat, double x, double y, double largeur, double hauteur,
-       const char* options, int choisi, int annoncer),
-      {
-          if (Module.quartelo4Reflet)
-              Module.quartelo4Reflet.element(UTF8ToString(id), cible, UTF8ToString(parent),
-                                             UTF8ToString(role), UTF8ToString(nom),
-                                             UTF8ToString(description), etat, x, y, largeur,
-                                             hauteur, UTF8ToString(options), choisi, !!annoncer);
-      });
-
-EM_JS(void, pageFin, (), {
-    if (Module.quartelo4Reflet)
-        Module.quartelo4Reflet.fin();
-});
-
-// What miroir.js reads of an element's state.
-enum Etat {
-    kCochable = 1,
-    kCoche = 2,
-    kInactif = 4,
-    kConteneur = 8,
-};
-
-// The element's role in the page, or null for a widget that only holds
+// The element's ARIA role in the page, or null for a widget that only holds
 // others (a window, a frame, a group box without a title, an empty label):
-// its children then stand in its place.
+// its children then stand in its place. A message's text is plain text,
+// read with it; the other labels change as the game goes, and are live.
 const char* roleDansLaPage(const QAccessibleInterface& interface, bool dansUneAlerte)
 {
     switch (interface.role()) {
@@ -70,9 +51,7 @@ const char* roleDansLaPage(const QAccessibleInterface& interface, bool dansUneAl
     case QAccessible::StaticText:
         if (interface.text(QAccessible::Name).isEmpty())
             return nullptr;
-        // A message's text is read with it; the others change as the game
-        // goes, and each change is announced.
-        return dansUneAlerte ? "texte" : "status";
+        return dansUneAlerte ? "generic" : "status";
     case QAccessible::PushButton:
         return "button";
     case QAccessible::CheckBox:
@@ -80,7 +59,7 @@ const char* roleDansLaPage(const QAccessibleInterface& interface, bool dansUneAl
     case QAccessible::RadioButton:
         return "radio";
     case QAccessible::ComboBox:
-        return "select";
+        return "combobox";
     case QAccessible::Table:
         return "table";
     default:
@@ -88,9 +67,9 @@ const char* roleDansLaPage(const QAccessibleInterface& interface, bool dansUneAl
     }
 }
 
-QByteArray identifiant(QAccessibleInterface* interface, const char* suffixe = "")
+QString identifiant(QAccessibleInterface* interface, const char* suffixe = "")
 {
-    return "q" + QByteArray::number(QAccessible::uniqueId(interface)) + suffixe;
+    return QLatin1Char('q') + QString::number(QAccessible::uniqueId(interface)) + QLatin1String(suffixe);
 }
 
 // The action an element of the page stands for: a check box toggles, the
@@ -108,7 +87,68 @@ QString actionDe(QAccessibleInterface& interface)
     return {};
 }
 
-// One pass over the windows' accessibility, into the page.
+// Its ARIA states.
+QJsonObject etatsDe(QAccessibleInterface& interface)
+{
+    const QAccessible::State etat = interface.state();
+    QJsonObject etats;
+    if (etat.checkable)
+        etats[QStringLiteral("checked")] = bool(etat.checked);
+    if (etat.disabled)
+        etats[QStringLiteral("disabled")] = true;
+    return etats;
+}
+
+// One element of the message. Its name is its label where it holds others
+// (or is a list), and its text otherwise; a live one is announced as it
+// changes, and again where `annoncer` says so.
+struct Element {
+    QString id;
+    unsigned cible = 0;
+    QString parent;
+    const char* role = "generic";
+    QString nom;
+    bool etiquette = false;
+    QString description;
+    QJsonObject etats;
+    QRectF cadre;
+    QString action;
+    bool vivant = false;
+    bool annoncer = false;
+    QStringList options;
+    int choisi = -1;
+
+    QJsonObject json(const QRectF& cadreParent) const
+    {
+        QJsonObject objet{
+            {QStringLiteral("id"), id},
+            {QStringLiteral("parent"), parent},
+            {QStringLiteral("role"), QLatin1String(role)},
+            {etiquette ? QStringLiteral("etiquette") : QStringLiteral("texte"), nom},
+            {QStringLiteral("cadre"), QJsonArray{cadre.x() - cadreParent.x(), cadre.y() - cadreParent.y(),
+                                                 cadre.width(), cadre.height()}},
+        };
+        if (cible != 0)
+            objet[QStringLiteral("cible")] = qint64(cible);
+        if (!description.isEmpty())
+            objet[QStringLiteral("description")] = description;
+        if (!etats.isEmpty())
+            objet[QStringLiteral("etats")] = etats;
+        if (!action.isEmpty())
+            objet[QStringLiteral("actions")] = QJsonArray{action};
+        if (vivant)
+            objet[QStringLiteral("vivant")] = true;
+        if (annoncer)
+            objet[QStringLiteral("annoncer")] = true;
+        if (qstrcmp(role, "combobox") == 0) {
+            objet[QStringLiteral("options")] = QJsonArray::fromStringList(options);
+            objet[QStringLiteral("choisi")] = choisi;
+        }
+        return objet;
+    }
+};
+
+// One pass over the windows' accessibility, into the message.
 class Passe {
 public:
     Passe(QScreen& ecran, const QSet<unsigned>& aAnnoncer)
@@ -117,7 +157,7 @@ public:
     {
     }
 
-    void parcourir(QAccessibleInterface* interface, const QByteArray& parent, const QRectF& cadreParent,
+    void parcourir(QAccessibleInterface* interface, const QString& parent, const QRectF& cadreParent,
                    bool dansUneAlerte)
     {
         if (interface == nullptr || !interface->isValid() || interface->state().invisible)
@@ -127,35 +167,40 @@ public:
             enfants(interface, parent, cadreParent, dansUneAlerte);
             return;
         }
-        const QByteArray id = identifiant(interface);
-        const QRectF cadre = dansLaPage(interface->rect());
         const QAccessible::Role qui = interface->role();
         const bool table = qui == QAccessible::Table && interface->tableInterface() != nullptr;
         const bool liste = qui == QAccessible::ComboBox;
-        QString description = interface->text(QAccessible::Description);
-        if (qui == QAccessible::AlertMessage)
-            description = interface->text(QAccessible::Value);
-        QString options;
-        int choisi = -1;
+        Element element;
+        element.id = identifiant(interface);
+        element.cible = QAccessible::uniqueId(interface);
+        element.parent = parent;
+        element.role = role;
+        element.nom = interface->text(QAccessible::Name);
+        element.etiquette = liste || qui == QAccessible::AlertMessage || table || interface->childCount() > 0;
+        if (!table)
+            element.description = interface->text(
+                qui == QAccessible::AlertMessage ? QAccessible::Value : QAccessible::Description);
+        element.etats = etatsDe(*interface);
+        element.cadre = dansLaPage(interface->rect());
+        element.action = actionDe(*interface);
+        element.vivant = qstrcmp(role, "status") == 0;
+        element.annoncer = aAnnoncer.contains(element.cible);
         if (auto* boite = qobject_cast<QComboBox*>(interface->object())) {
             for (int i = 0; i < boite->count(); ++i)
-                options += (i > 0 ? QStringLiteral("\n") : QString()) + boite->itemText(i);
-            choisi = boite->currentIndex();
+                element.options.append(boite->itemText(i));
+            element.choisi = boite->currentIndex();
         }
-        int etat = etatDe(*interface);
-        if (!liste && (table || interface->childCount() > 0))
-            etat |= kConteneur;
-        emettre(id, QAccessible::uniqueId(interface), parent, role, interface->text(QAccessible::Name),
-                table ? QString() : description, etat, cadre, cadreParent, options, choisi,
-                aAnnoncer.contains(QAccessible::uniqueId(interface)));
+        ajouter(element, cadreParent);
         if (table)
-            rangees(interface, id, parent, cadre, cadreParent);
+            rangees(interface, element, cadreParent);
         else if (!liste)
-            enfants(interface, id, cadre, dansUneAlerte || qui == QAccessible::AlertMessage);
+            enfants(interface, element.id, element.cadre, dansUneAlerte || qui == QAccessible::AlertMessage);
     }
 
+    QByteArray message() const { return QJsonDocument(elements).toJson(QJsonDocument::Compact); }
+
 private:
-    void enfants(QAccessibleInterface* interface, const QByteArray& parent, const QRectF& cadreParent,
+    void enfants(QAccessibleInterface* interface, const QString& parent, const QRectF& cadreParent,
                  bool dansUneAlerte)
     {
         for (int i = 0; i < interface->childCount(); ++i)
@@ -164,39 +209,47 @@ private:
 
     // The board's cells, row by row (the header row first), and beside it
     // the cell where the last token landed, announced at each move.
-    void rangees(QAccessibleInterface* interface, const QByteArray& id, const QByteArray& parent,
-                 const QRectF& cadre, const QRectF& cadreParent)
+    void rangees(QAccessibleInterface* interface, const Element& plateau, const QRectF& cadreParent)
     {
         QAccessibleTableInterface* table = interface->tableInterface();
         for (int ligne = 0; ligne < table->rowCount(); ++ligne) {
-            QRectF cadreRangee;
+            Element rangee;
+            rangee.id = plateau.id + QLatin1Char('r') + QString::number(ligne);
+            rangee.parent = plateau.id;
+            rangee.role = "row";
+            rangee.etiquette = true;
             for (int colonne = 0; colonne < table->columnCount(); ++colonne)
                 if (QAccessibleInterface* cellule = table->cellAt(ligne, colonne))
-                    cadreRangee |= dansLaPage(cellule->rect());
-            const QByteArray rangee = id + "r" + QByteArray::number(ligne);
-            emettre(rangee, 0, id, "row", {}, {}, kConteneur, cadreRangee, cadre, {}, -1, false);
+                    rangee.cadre |= dansLaPage(cellule->rect());
+            ajouter(rangee, plateau.cadre);
             for (int colonne = 0; colonne < table->columnCount(); ++colonne) {
                 QAccessibleInterface* cellule = table->cellAt(ligne, colonne);
                 if (cellule == nullptr)
                     continue;
-                emettre(identifiant(cellule), QAccessible::uniqueId(cellule), rangee,
-                        ligne == 0 ? "columnheader" : "cell", cellule->text(QAccessible::Name), {},
-                        etatDe(*cellule), dansLaPage(cellule->rect()), cadreRangee, {}, -1, false);
+                Element element;
+                element.id = identifiant(cellule);
+                element.cible = QAccessible::uniqueId(cellule);
+                element.parent = rangee.id;
+                element.role = ligne == 0 ? "columnheader" : "cell";
+                element.nom = cellule->text(QAccessible::Name);
+                element.etats = etatsDe(*cellule);
+                element.cadre = dansLaPage(cellule->rect());
+                ajouter(element, rangee.cadre);
             }
         }
-        emettre(identifiant(interface, "a"), 0, parent, "annonce", interface->text(QAccessible::Description), {},
-                0, cadre, cadreParent, {}, -1, aAnnoncer.contains(QAccessible::uniqueId(interface)));
+        Element annonce;
+        annonce.id = identifiant(interface, "a");
+        annonce.parent = plateau.parent;
+        annonce.nom = interface->text(QAccessible::Description);
+        annonce.cadre = plateau.cadre;
+        annonce.vivant = true;
+        annonce.annoncer = plateau.annoncer;
+        ajouter(annonce, cadreParent);
     }
 
-    static int etatDe(QAccessibleInterface& interface)
+    void ajouter(const Element& element, const QRectF& cadreParent)
     {
-        const QAccessible::State etat = interface.state();
-        int resultat = 0;
-        if (etat.checkable)
-            resultat |= kCochable | (etat.checked ? kCoche : 0);
-        if (etat.disabled)
-            resultat |= kInactif;
-        return resultat;
+        elements.append(element.json(cadreParent));
     }
 
     // From the screen's pixels to the page's, which draw them smaller
@@ -206,19 +259,10 @@ private:
         return QRectF(QPointF(cadre.topLeft() - origine) * facteur, QSizeF(cadre.size()) * facteur);
     }
 
-    static void emettre(const QByteArray& id, unsigned cible, const QByteArray& parent, const char* role,
-                        const QString& nom, const QString& description, int etat, const QRectF& cadre,
-                        const QRectF& cadreParent, const QString& options, int choisi, bool annoncer)
-    {
-        pageElement(id.constData(), cible, parent.constData(), role, nom.toUtf8().constData(),
-                    description.toUtf8().constData(), etat, cadre.x() - cadreParent.x(),
-                    cadre.y() - cadreParent.y(), cadre.width(), cadre.height(),
-                    options.toUtf8().constData(), choisi, annoncer ? 1 : 0);
-    }
-
     const qreal facteur;
     const QPoint origine;
     const QSet<unsigned>& aAnnoncer;
+    QJsonArray elements;
 };
 
 } // namespace
@@ -253,7 +297,7 @@ QEvent::Type MiroirAccessible::Action::type()
 MiroirAccessible::MiroirAccessible(QApplication& application) : QObject(&application)
 {
     miroir = this;
-    QAccessible::installUpdateHandler(&MiroirAccessible::recevoir);
+    handlerPrecedent = QAccessible::installUpdateHandler(&MiroirAccessible::recevoir);
     if (QPlatformAccessibility* accessibilite = QGuiApplicationPrivate::platformIntegration()->accessibility())
         accessibilite->setActive(true);
     application.installEventFilter(this);
@@ -268,7 +312,7 @@ MiroirAccessible::MiroirAccessible(QApplication& application) : QObject(&applica
 
 MiroirAccessible::~MiroirAccessible()
 {
-    QAccessible::installUpdateHandler(nullptr);
+    QAccessible::installUpdateHandler(handlerPrecedent);
     miroir = nullptr;
 }
 
@@ -310,7 +354,7 @@ bool MiroirAccessible::eventFilter(QObject* objet, QEvent* evenement)
 
 void MiroirAccessible::suivreEcran(QScreen* ecran)
 {
-    if (ecranSuivi != nullptr)
+    if (ecranSuivi)
         disconnect(ecranSuivi, nullptr, this, nullptr);
     ecranSuivi = ecran;
     if (ecran == nullptr)
@@ -339,7 +383,7 @@ bool MiroirAccessible::event(QEvent* evenement)
 
 void MiroirAccessible::synchroniser()
 {
-    if (ecranSuivi == nullptr)
+    if (!ecranSuivi)
         return;
     // The windows that the player sees, those of the game first, then the
     // messages over them; no list or tooltip.
@@ -352,17 +396,17 @@ void MiroirAccessible::synchroniser()
     std::stable_sort(fenetres.begin(), fenetres.end(),
                      [](const QWidget* a, const QWidget* b) { return !a->isModal() && b->isModal(); });
     Passe passe(*ecranSuivi, aAnnoncer);
-    pageDebut();
     for (QWidget* fenetre : fenetres)
-        passe.parcourir(QAccessible::queryAccessibleInterface(fenetre), QByteArray(), QRectF(), false);
-    pageFin();
+        passe.parcourir(QAccessible::queryAccessibleInterface(fenetre), QString(), QRectF(), false);
+    pagePasse(passe.message().constData());
     aAnnoncer.clear();
 }
 
-// The widget acts as its accessible action makes it act on the desktop, and
-// in full before the program goes on: Qt's buttons would press a moment
-// later, from a timer, and the column buttons from a queued call, either of
-// which could come while the game waits in the middle of a move.
+// The widget acts as its accessible action makes it act on the desktop, in
+// full before the program goes on: the column buttons play, the others are
+// clicked or toggled, with no timer or queued call between (the desktop's
+// Press action clicks a moment later), which could come while the game
+// waits in the middle of a move.
 void MiroirAccessible::agir(const Action& action)
 {
     QAccessibleInterface* interface = QAccessible::accessibleInterface(action.element);
@@ -378,23 +422,14 @@ void MiroirAccessible::agir(const Action& action)
     if (action.choix >= 0) {
         if (auto* boite = qobject_cast<QComboBox*>(widget); boite != nullptr && action.choix < boite->count())
             boite->setCurrentIndex(action.choix);
-        planifier();
-        return;
-    }
-    const QString nom = actionDe(*interface);
-    if (nom.isEmpty())
-        return;
-    QAbstractEventDispatcher* repartiteur = QAbstractEventDispatcher::instance();
-    QList<int> avant;
-    for (const auto& minuteur : repartiteur->registeredTimers(widget))
-        avant.append(minuteur.timerId);
-    interface->actionInterface()->doAction(nom);
-    QCoreApplication::sendPostedEvents(widget, QEvent::MetaCall);
-    for (const auto& minuteur : repartiteur->registeredTimers(widget)) {
-        if (avant.contains(minuteur.timerId))
-            continue;
-        QTimerEvent echeance(minuteur.timerId);
-        QCoreApplication::sendEvent(widget, &echeance);
+    } else if (auto* colonne = qobject_cast<Bouton*>(widget)) {
+        colonne->activer();
+    } else if (auto* bouton = qobject_cast<QAbstractButton*>(widget)) {
+        const QString nom = actionDe(*interface);
+        if (nom == QAccessibleActionInterface::toggleAction())
+            bouton->toggle();
+        else if (nom == QAccessibleActionInterface::pressAction())
+            bouton->click();
     }
     planifier();
 }

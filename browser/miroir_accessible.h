@@ -3,20 +3,23 @@
 
 #pragma once
 
+#include <QAccessible>
 #include <QEvent>
 #include <QObject>
+#include <QPointer>
+#include <QScreen>
 #include <QSet>
 #include <QTimer>
 
 class QAccessibleEvent;
-class QAccessibleInterface;
 class QApplication;
-class QScreen;
 
 // What screen readers read of the game in the browser: the windows' Qt
 // accessibility, the same interfaces that serve AT-SPI on the desktop,
 // mirrored into the page as elements with ARIA roles (miroir.js), over the
 // widgets they stand for, and kept current from Qt's accessibility events.
+// Each pass hands the page one message: the elements it sees, in order,
+// each with its role, name, states, place and actions (miroir.js reads it).
 // The board is a table of its headers and cells, the group boxes are read by
 // their titles, the labels are live regions, the end-of-game message is an
 // alert dialog. An element activated in the page (a click, Enter or Space)
@@ -55,5 +58,6 @@ private:
     QTimer minuterie;
     // The elements whose text is announced again, even when it is the same.
     QSet<unsigned> aAnnoncer;
-    QScreen* ecranSuivi = nullptr;
+    QPointer<QScreen> ecranSuivi;
+    QAccessible::UpdateHandler handlerPrecedent = nullptr;
 };

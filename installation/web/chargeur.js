@@ -19,7 +19,7 @@
   const etat = document.getElementById('etat');
   const progression = document.getElementById('progression');
   let toile = null;
-  let miroir = null;
+  let calque = null;
   let telecharge = null;
 
   // The steps of the loading, for whoever measures them.
@@ -37,7 +37,7 @@
     document.getElementById('message-erreur').textContent = texte;
     if (toile) {
       toile.remove();
-      miroir.remove();
+      calque.remove();
       toile = null;
     }
     montrer('erreur');
@@ -183,14 +183,14 @@
     toile.addEventListener('contextmenu', (evenement) => evenement.preventDefault());
     // Screen readers read the windows from the program's elements over the
     // canvas, in a layer of their own, which also takes the keys for it.
-    miroir = document.createElement('div');
-    miroir.className = 'miroir';
-    bureau.prepend(toile, miroir);
+    calque = document.createElement('div');
+    calque.className = 'miroir';
+    bureau.prepend(toile, calque);
     const ceToile = toile;
-    const ceMiroir = miroir;
+    const ceCalque = calque;
     return createQtAppInstance({
       qtContainerElements: [toile],
-      quartelo4Miroir: miroir,
+      quartelo4Calque: calque,
       qtFontDpi: 96,
       mainScriptUrlOrBlob: telecharge.source,
       locateFile: (nom) => nom,
@@ -208,7 +208,7 @@
         if (toile !== ceToile)
           return;
         toile.remove();
-        ceMiroir.remove();
+        ceCalque.remove();
         toile = null;
         montrer('ferme');
         document.getElementById('rejouer').focus();
