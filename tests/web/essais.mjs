@@ -5,7 +5,7 @@
 // named on the command line (CTest runs each as web.<name>).
 //
 //   node essais.mjs demarrage|type_wasm|souris|clavier|ordinateurs|pause|quitter|hors_ligne|sans_webgl
-//                   |ecrans|difficulte_au_doigt|tempete|lecteur_ecran|mise_a_jour
+//                   |ecrans|difficulte_au_doigt|tempete|lecteur_ecran|mise_a_jour|miroir
 
 import { execFileSync } from 'node:child_process';
 import fs from 'node:fs';
@@ -119,9 +119,10 @@ async function partieHorsLigne(jeu) {
   await attendrePlateau(jeu, vide, 'un plateau vide hors ligne');
 }
 
-// The last commit of version 1.0.0, whose service worker and loader the
-// visitors of that version still run.
-const site100 = '7a9662a98f2da5c830897589e3bcf62b3acddacd';
+// The last commits of the earlier versions, whose service workers and
+// loaders their visitors still run.
+const versionsDAvant = [['1.0.0', '7a9662a98f2da5c830897589e3bcf62b3acddacd'],
+  ['1.1.0', 'e2377c97a3f604d9297eea3326af174798a370fa']];
 
 // A copy of the site in `dossier`, named `version` in its footer and its
 // site.js, whose program sets self.quartelo4Marque to `marque` (so that a
@@ -145,7 +146,8 @@ function copieDuSite(dossier, version, marque, commit) {
 
 // One visit, in a tab of its own, until the game runs: the version that the
 // footer, the list of files and the program each say, and the version the
-// page asked the program's files for. `pendant` runs before the tab closes.
+// page asked the program's files for; it gives the list's (the footer's
+// and the program's mark). `pendant` runs before the tab closes.
 async function visiter(navigateur, adresse, { horsLigne = false, pendant = async () => {} } = {}) {
   const page = await navigateur.newPage();
   const demandees = new Set();
@@ -167,15 +169,16 @@ async function visiter(navigateur, adresse, { horsLigne = false, pendant = async
     verifier(vue.site === vue.pied + '-' + vue.programme && [...demandees].every((v) => v === vue.site),
       'une page de deux versions : ' + JSON.stringify({ ...vue, demandees: [...demandees] }));
     await pendant(page, jeu);
-    return vue.pied;
+    return vue.site;
   } finally {
     await page.close();
   }
 }
 
-// Whether the browser keeps a version whole, its worker installed.
+// Whether the browser keeps a version of the site whole, its worker
+// installed.
 const gardee = (page, version) => attendre('la version ' + version + ' gardée entière', () => page.evaluate(async (v) => {
-  const nom = (await caches.keys()).find((n) => n.startsWith('quartelo4-' + v + '-'));
+  const nom = (await caches.keys()).find((n) => n === 'quartelo4-' + v);
   const inscription = await navigator.serviceWorker.getRegistration();
   if (!nom || !inscription || inscription.installing || !(inscription.waiting || inscription.active))
     return false;
@@ -565,34 +568,41 @@ const scenarios = {
   // Each visit runs one version's files only; the second is this version,
   // and so is the visit offline, which plays.
   async mise_a_jour() {
-    try {
-      execFileSync('git', ['-C', racine, 'cat-file', '-e', site100 + '^{commit}'], { stdio: 'ignore' });
-    } catch (e) {
-      console.log('Le commit du site 1.0.0 manque à cette copie (' + site100 + ') : essai laissé de côté.');
-      process.exit(77);
+    for (const [, commit] of versionsDAvant) {
+      try {
+        execFileSync('git', ['-C', racine, 'cat-file', '-e', commit + '^{commit}'], { stdio: 'ignore' });
+      } catch (e) {
+        console.log('Le commit d\'une version antérieure manque à cette copie (' + commit + ') : essai laissé de côté.');
+        process.exit(77);
+      }
     }
     const version = /version: "(\d+\.\d+\.\d+)-/.exec(fs.readFileSync(path.join(site, 'site.js'), 'utf8'))[1];
-    const travail = fs.mkdtempSync(path.join(os.tmpdir(), 'quartelo4-versions-'));
-    const servi = path.join(travail, 'servi');
-    fs.symlinkSync(copieDuSite(path.join(travail, '1.0.0'), '1.0.0', 'ancien', site100), servi);
-    const nouveau = copieDuSite(path.join(travail, version), version, 'nouveau');
-    const serveur = await demarrerServeur(servi);
-    const { navigateur, fermer } = await ouvrirNavigateur({ profil: path.join(travail, 'profil') });
-    try {
-      verifier(await visiter(navigateur, serveur.adresse, { pendant: (page) => gardee(page, '1.0.0') }) === '1.0.0',
-        'la première visite');
-      fs.unlinkSync(servi);
-      fs.symlinkSync(nouveau, servi);
-      await visiter(navigateur, serveur.adresse, { pendant: (page) => gardee(page, version) });
-      await relevee(navigateur);
-      verifier(await visiter(navigateur, serveur.adresse) === version, 'la seconde visite après la mise à jour');
-      serveur.arreter();
-      verifier(await visiter(navigateur, serveur.adresse, { horsLigne: true, pendant: (page, jeu) => partieHorsLigne(jeu) })
-        === version, 'la visite hors ligne');
-    } finally {
-      await fermer();
-      serveur.arreter();
-      fs.rmSync(travail, { recursive: true, force: true });
+    // From each earlier version in turn, in a browser of its own.
+    for (const [ancienne, commit] of versionsDAvant) {
+      const travail = fs.mkdtempSync(path.join(os.tmpdir(), 'quartelo4-versions-'));
+      const servi = path.join(travail, 'servi');
+      fs.symlinkSync(copieDuSite(path.join(travail, ancienne), ancienne, 'ancien', commit), servi);
+      const nouveau = copieDuSite(path.join(travail, 'nouvelle'), version, 'nouveau');
+      const serveur = await demarrerServeur(servi);
+      const { navigateur, fermer } = await ouvrirNavigateur({ profil: path.join(travail, 'profil') });
+      try {
+        const avant = ancienne + '-ancien';
+        const apres = version + '-nouveau';
+        verifier(await visiter(navigateur, serveur.adresse, { pendant: (page) => gardee(page, avant) }) === avant,
+          'la première visite, en ' + ancienne);
+        fs.unlinkSync(servi);
+        fs.symlinkSync(nouveau, servi);
+        await visiter(navigateur, serveur.adresse, { pendant: (page) => gardee(page, apres) });
+        await relevee(navigateur);
+        verifier(await visiter(navigateur, serveur.adresse) === apres, 'la seconde visite après la mise à jour depuis ' + ancienne);
+        serveur.arreter();
+        verifier(await visiter(navigateur, serveur.adresse, { horsLigne: true, pendant: (page, jeu) => partieHorsLigne(jeu) })
+          === apres, 'la visite hors ligne après la mise à jour depuis ' + ancienne);
+      } finally {
+        await fermer();
+        serveur.arreter();
+        fs.rmSync(travail, { recursive: true, force: true });
+      }
     }
   },
 
@@ -610,7 +620,8 @@ const scenarios = {
       const attendreCellule = (nom) => attendre(`la case « ${nom} »`, async () => (await cellules()).includes(nom));
       const nomsVides = [6, 5, 4, 3, 2, 1].flatMap((r) => [0, 1, 2, 3, 4, 5, 6].map((c) => `colonne ${c}, rangée ${r} : vide`));
       const jouer = async (colonne) => lecteur.activer(await lecteur.attendre('button', String(colonne)));
-      const statut = async () => Lecteur.texte((await lecteur.tous('status'))[0]);
+      // The status line's text, in whichever of its two live regions holds it.
+      const statut = async () => (await lecteur.tous('status')).map(Lecteur.texte).join('');
 
       await page.goto(serveur.adresse);
       await jeu.attendreProgramme();
@@ -677,6 +688,67 @@ const scenarios = {
       await jouer(6);
       await attendreCellule('colonne 6, rangée 1 : pion jaune');
     });
+  },
+
+  // The page's side of the mirror on its own, in a blank page: the elements
+  // that a sequence of messages creates, updates, reorders and drops, and
+  // what activating them asks of the program.
+  async miroir() {
+    const { navigateur, fermer } = await ouvrirNavigateur();
+    try {
+      const page = await navigateur.newPage();
+      await page.setContent('<div id="calque"></div><canvas></canvas>');
+      await page.evaluate((source) => {
+        self.actions = [];
+        self.Module = { quartelo4Calque: document.getElementById('calque'), qtContainerElements: [document.querySelector('canvas')],
+          _quartelo4_miroir_agir: (cible, choix) => self.actions.push([cible, choix]) };
+        (0, eval)(source);
+      }, fs.readFileSync(path.join(racine, 'browser/miroir.js'), 'utf8'));
+      const bouton = (texte, etats) => ({ id: 'b', parent: 'g', role: 'button', texte, cadre: [10, 20, 30, 40], cible: 7, actions: ['Press'], etats });
+      const groupe = { id: 'g', parent: '', role: 'group', etiquette: 'Souris', cadre: [1, 2, 300, 200] };
+      const coche = (checked) => ({ id: 'c', parent: 'g', role: 'checkbox', texte: 'Activer', cadre: [0, 0, 5, 5], cible: 8, actions: ['Toggle'], etats: { checked } });
+      const statut = (texte, annoncer) => ({ id: 's', parent: '', role: 'status', texte, cadre: [0, 0, 9, 9], vivant: true, annoncer });
+      const liste = (choisi) => ({ id: 'l', parent: 'g', role: 'combobox', etiquette: ['Facile', 'Moyen'][choisi], cadre: [0, 0, 9, 9], cible: 9, options: ['Facile', 'Moyen'], choisi });
+      // What the layer holds, in order: each element's parent (the layer or
+      // another), role, name, checked and disabled states and place; and
+      // the texts of the live regions.
+      const lire = () => page.evaluate(() => Array.from(document.querySelectorAll('#calque *'))
+        .filter((e) => e.tagName !== 'OPTION' && e.getAttribute('role') !== 'status')
+        .map((e) => [e.parentElement.id === 'calque', e.getAttribute('role') || e.tagName,
+          e.tagName === 'SELECT' ? e.getAttribute('aria-label') + '#' + e.selectedIndex : e.getAttribute('aria-label') || e.textContent,
+          e.getAttribute('aria-checked'), e.getAttribute('aria-disabled'), e.style.left]));
+      const passe = (elements) => page.evaluate((l) => Module.quartelo4Miroir.passe(l), elements);
+      const regions = () => page.evaluate(() => Array.from(document.querySelectorAll('[role=status]'), (e) => e.textContent));
+      const attendus = async (liste, quoi) => {
+        const vu = await lire();
+        verifier(egaux(vu, liste), quoi + ' : ' + JSON.stringify(vu));
+      };
+
+      await passe([groupe, bouton('OK'), coche(false), liste(0), statut('À vous')]);
+      await attendus([[true, 'group', 'Souris', null, null, '1px'], [false, 'button', 'OK', null, null, '10px'],
+        [false, 'checkbox', 'Activer', 'false', null, '0px'], [false, 'SELECT', 'Facile#0', null, null, '0px'],
+        [true, 'DIV', 'À vous', null, null, '0px']], 'créés');
+      verifier(egaux(await regions(), ['À vous', '']), 'le statut dans sa première région');
+      await passe([groupe, liste(1), coche(true), bouton('OK', { disabled: true }), statut('À lui')]);
+      await attendus([[true, 'group', 'Souris', null, null, '1px'], [false, 'SELECT', 'Moyen#1', null, null, '0px'],
+        [false, 'checkbox', 'Activer', 'true', null, '0px'], [false, 'button', 'OK', null, 'true', '10px'],
+        [true, 'DIV', 'À lui', null, null, '0px']], 'mis à jour et réordonnés');
+      verifier(egaux(await regions(), ['', 'À lui']), 'le nouveau statut dans l\'autre région');
+      await passe([groupe, coche(true), liste(1), statut('À lui', true)]);
+      verifier(egaux(await regions(), ['À lui', '']), 'le même statut, annoncé encore, dans l\'autre région');
+      verifier(!(await lire()).some((l) => l[1] === 'button'), 'le bouton parti');
+
+      await passe([groupe, bouton('OK'), coche(true), liste(1), statut('À lui')]);
+      await page.click('[role=button]');
+      await page.focus('[role=checkbox]');
+      await page.keyboard.press('Enter');
+      await page.select('select', '0');
+      verifier(egaux(await page.evaluate(() => self.actions), [[7, -1], [8, -1], [9, 0]]), JSON.stringify(await page.evaluate(() => self.actions)));
+      await passe([]);
+      verifier((await lire()).length === 0, 'le calque vidé');
+    } finally {
+      await fermer();
+    }
   },
 
   // Without WebGL the page says so, in French, and downloads nothing big.
