@@ -68,7 +68,8 @@ def main():
             f"source package qt6-base {version}, with its WebAssembly platform plugin\n"
             "modified (2026) for windows drawn smaller than their own pixels: the pointer's\n"
             "position in a window, and a floor to the device pixel ratio\n"
-            "(installation/web/qt-fenetres-a-l-echelle.patch in the source archive).\n"
+            "(installation/web/qt-fenetres-a-l-echelle.patch in the source archive), and\n"
+            "built without MIME types (installation/web/qt-glisser-sans-types-mime.patch).\n"
             "Of the fonts that Qt embeds, DejaVu Sans and DejaVu Sans Mono are cut down to\n"
             "the Latin characters, punctuation and a few signs (fontTools); Bitstream Vera\n"
             "Sans is whole.",

@@ -23,47 +23,61 @@ cache="$1"
 cible="$2"
 mkdir -p "$cache"
 
-# Source entries for the machine's own Debian release, taken from its apt
-# configuration: every "deb" entry of that release becomes a "deb-src" one.
-sources_debian() {
-  local nom version fichier
-  version="$(. /etc/os-release && echo "$VERSION_CODENAME")"
-  fichier=/etc/apt/sources.list.d/quartelo4-sources.sources
-  [ -f "$fichier" ] && return 0
-  for nom in /etc/apt/sources.list /etc/apt/sources.list.d/*.list; do
-    [ -f "$nom" ] || continue
-    sed -n -E "s/^deb[[:space:]]+(\[[^]]*\][[:space:]]+)?([^[:space:]]+)[[:space:]]+(${version}[^[:space:]]*)[[:space:]]+(.*)$/Types: deb-src\nURIs: \2\nSuites: \3\nComponents: \4\n/p" "$nom"
-  done > "$fichier.tmp"
-  for nom in /etc/apt/sources.list.d/*.sources; do
-    [ -f "$nom" ] || continue
-    # deb822 stanzas, separated by blank lines; those whose suites are of
-    # this release are kept, with their type set to deb-src.
-    awk -v RS= -v ORS='\n\n' -v version="$version" '
-      $0 ~ ("\nSuites:[^\n]*" version) && $0 ~ /(^|\n)Types:[^\n]*deb/ {
-        sub(/(^|\n)Types:[^\n]*/, "\nTypes: deb-src"); sub(/^\n/, ""); print }' "$nom"
-  done >> "$fichier.tmp"
-  mv "$fichier.tmp" "$fichier"
-  apt-get update -qq
-}
-
-# What each Qt is built with: only the modules and features the game and
-# its tests use.
+# What each Qt is built with: the modules and features that the game, its
+# tests and its screen readers use, and nothing else (README, « The static
+# Qts »). The game shows push buttons, check boxes, radio buttons, group
+# boxes, labels, a combo box (whose list is a list view in a scroll area,
+# with a line edit behind it), tooltips and a message box, in the Fusion
+# style, and reads BMP pictures; the message box's icon is a PNG of Qt's.
 communes=(
   -DCMAKE_BUILD_TYPE=Release -DBUILD_SHARED_LIBS=OFF
   -DQT_BUILD_EXAMPLES=OFF -DQT_BUILD_TESTS=OFF -DQT_BUILD_BENCHMARKS=OFF
   -DFEATURE_sql=OFF -DFEATURE_network=OFF -DFEATURE_dbus=OFF
   -DFEATURE_concurrent=OFF -DFEATURE_printsupport=OFF -DFEATURE_xml=OFF
   -DFEATURE_pkg_config=OFF
+  # Text formats and parsers the game never reads or writes: style sheets
+  # (with the Windows style they build on), rich-text documents other than
+  # a label's, XML, MIME types.
+  -DFEATURE_style_windows=OFF -DFEATURE_style_stylesheet=OFF -DFEATURE_cssparser=OFF
+  -DFEATURE_textodfwriter=OFF -DFEATURE_textmarkdownreader=OFF -DFEATURE_textmarkdownwriter=OFF
+  -DFEATURE_xmlstream=OFF -DFEATURE_xmlstreamreader=OFF -DFEATURE_xmlstreamwriter=OFF
+  -DFEATURE_mimetype=OFF -DFEATURE_mimetype_database=OFF
+  # Widgets and dialogs it never makes. (Qt 6.4's widgets keep the main
+  # window, its menu and tool bars and the resize handler they build on:
+  # its compatibility code names them.)
+  -DFEATURE_datetimeedit=OFF -DFEATURE_calendarwidget=OFF -DFEATURE_spinbox=OFF
+  -DFEATURE_treewidget=OFF -DFEATURE_listwidget=OFF -DFEATURE_tablewidget=OFF
+  -DFEATURE_tableview=OFF -DFEATURE_treeview=OFF -DFEATURE_columnview=OFF
+  -DFEATURE_datawidgetmapper=OFF -DFEATURE_completer=OFF -DFEATURE_fscompleter=OFF
+  -DFEATURE_commandlinkbutton=OFF -DFEATURE_textbrowser=OFF -DFEATURE_syntaxhighlighter=OFF
+  -DFEATURE_splashscreen=OFF -DFEATURE_splitter=OFF -DFEATURE_stackedwidget=OFF
+  -DFEATURE_tabbar=OFF -DFEATURE_tabwidget=OFF -DFEATURE_formlayout=OFF
+  -DFEATURE_lcdnumber=OFF -DFEATURE_fontcombobox=OFF -DFEATURE_progressbar=OFF -DFEATURE_dial=OFF
+  -DFEATURE_dockwidget=OFF -DFEATURE_toolbox=OFF -DFEATURE_mdiarea=OFF
+  -DFEATURE_statusbar=OFF -DFEATURE_statustip=OFF -DFEATURE_sizegrip=OFF -DFEATURE_rubberband=OFF
+  -DFEATURE_graphicsview=OFF -DFEATURE_graphicseffect=OFF -DFEATURE_scroller=OFF
+  -DFEATURE_keysequenceedit=OFF -DFEATURE_undocommand=OFF -DFEATURE_undostack=OFF
+  -DFEATURE_undogroup=OFF -DFEATURE_undoview=OFF
+  -DFEATURE_colordialog=OFF -DFEATURE_filedialog=OFF -DFEATURE_fontdialog=OFF
+  -DFEATURE_progressdialog=OFF -DFEATURE_inputdialog=OFF -DFEATURE_errormessage=OFF
+  -DFEATURE_wizard=OFF -DFEATURE_filesystemmodel=OFF
+  # Nor animated pictures, PDF files or gestures.
+  -DFEATURE_movie=OFF -DFEATURE_pdf=OFF -DFEATURE_gestures=OFF
 )
 case "$cible" in
   windows)
     # OpenGL is switched off together with its dynamic loading (Qt 6.4's
     # Windows platform plugin does not compile with only one of them off),
-    # and tablets too, whose support Debian's source leaves out.
+    # and tablets too, whose support Debian's source leaves out; so is the
+    # Direct2D platform plugin, a second Windows plugin that nothing loads.
+    # The test programs run offscreen, whose fonts come through FreeType: it
+    # stays.
     chaine="$installation/windows/chaine-mingw.cmake"
     options=("${communes[@]}"
       -DFEATURE_opengl=OFF -DFEATURE_dynamicgl=OFF -DFEATURE_vulkan=OFF
-      -DFEATURE_tabletevent=OFF)
+      -DFEATURE_tabletevent=OFF
+      -DFEATURE_jpeg=OFF -DFEATURE_gif=OFF -DFEATURE_ico=OFF -DFEATURE_systemtrayicon=OFF
+      -DFEATURE_direct2d=OFF)
     nom=mingw-static
     correctifs=()
     ;;
@@ -71,14 +85,17 @@ case "$cible" in
     # Qt for WebAssembly draws every window through WebGL, so OpenGL stays.
     # One thread (no SharedArrayBuffer, so any static host serves the page),
     # and Qt's own copies of the libraries it would otherwise take from the
-    # system.
+    # system. The page's tests drive the real site: no QtTest. The OpenGL
+    # widgets that come with OpenGL include every widget header, the
+    # file-system model's among them: it stays.
     chaine="$installation/web/chaine-emscripten.cmake"
     options=("${communes[@]}"
       -DQT_QMAKE_TARGET_MKSPEC=wasm-emscripten
       -DFEATURE_thread=OFF -DFEATURE_zstd=OFF -DFEATURE_icu=OFF -DFEATURE_glib=OFF
       -DFEATURE_fontconfig=OFF -DFEATURE_jpeg=OFF -DFEATURE_gif=OFF -DFEATURE_ico=OFF
       -DFEATURE_system_freetype=OFF -DFEATURE_system_harfbuzz=OFF -DFEATURE_system_png=OFF
-      -DFEATURE_system_pcre2=OFF -DFEATURE_system_zlib=OFF)
+      -DFEATURE_system_pcre2=OFF -DFEATURE_system_zlib=OFF -DFEATURE_testlib=OFF
+      -DFEATURE_filesystemmodel=ON)
     nom=wasm-static
     # Qt's own corrections, for what the game needs of this version.
     correctifs=("$installation"/web/qt-*.patch)
@@ -92,11 +109,14 @@ esac
 paquet=qt6-base
 version_source="$(apt-cache showsrc "$paquet" 2>/dev/null | sed -n 's/^Version: //p' | sort -V | tail -n 1 || true)"
 if [ -z "$version_source" ]; then
-  sources_debian
-  version_source="$(apt-cache showsrc "$paquet" | sed -n 's/^Version: //p' | sort -V | tail -n 1)"
+  echo "qt-statique.sh : apt ne connaît pas la source de $paquet ; bash scripts/installer-dependances.sh $cible ajoute ses entrées." >&2
+  exit 1
 fi
 version_hote="$(dpkg-query -W -f='${Version}' qt6-base-dev)"
-empreinte="$(printf '%s\n' "${options[@]}" | cat - "$chaine" "${correctifs[@]}" | sha256sum | cut -c1-12)"
+# Qt's own default prefix, which no machine's cache is.
+prefixe_neutre="/usr/local/Qt-${version_source%%[+~-]*}"
+recette="installed from $prefixe_neutre, sources named qtbase"
+empreinte="$(printf '%s\n' "$recette" "${options[@]}" | cat - "$chaine" "${correctifs[@]}" | sha256sum | cut -c1-12)"
 prefixe="$cache/qt-${version_source//[:+~]/_}-$nom-$empreinte"
 # The browser's Qt embeds fonts taken from its source; the game's build cuts
 # them down, so the prefix keeps the originals too.
@@ -136,7 +156,7 @@ flock -u 4
 # A corrected copy of the source: hard links to the shared one, but for the
 # files the corrections write anew.
 if [ ${#correctifs[@]} -gt 0 ]; then
-  corrigee="$cache/source-qt-${version_source//[:+~]/_}-$nom-$empreinte"
+  corrigee="$cache/source-qt-${version_source//[:+~]/_}-$nom-$(cat "${correctifs[@]}" | sha256sum | cut -c1-12)"
   if [ ! -f "$corrigee/.termine" ]; then
     rm -rf "$corrigee" "$corrigee.copie"
     cp -al "$source" "$corrigee.copie"
@@ -154,31 +174,53 @@ if [ -f "$prefixe/.termine" ]; then
   exit 0
 fi
 
+# The build folder, which a build cut off takes up again where it stopped,
+# as long as it is of the same configuration.
 travail="$cache/travail-qt-$nom"
-rm -rf "$travail" "$prefixe"
-mkdir -p "$travail" "$prefixe"
-# The toolchain file lives in the prefix: Qt's own toolchain file loads it
-# by this path for every project built with this Qt.
-cp "$chaine" "$prefixe/"
-chaine="$prefixe/$(basename "$chaine")"
+pose="$cache/pose-qt-$nom"
+rm -rf "$pose" "$prefixe"
+if [ "$(cat "$travail/.configuration" 2>/dev/null)" != "$empreinte" ]; then
+  rm -rf "$travail"
+fi
+mkdir -p "$travail"
+# Qt asks for an emsdk, when it is built and when a project is; Debian's
+# emscripten stands in for its compiler folder (EMSDK names this one).
+emsdk_debian() {
+  mkdir -p "$1/emsdk/upstream/emscripten/cmake/Modules/Platform"
+  echo "EMSCRIPTEN_ROOT = emsdk_path + '/upstream/emscripten'" > "$1/emsdk/.emscripten"
+  ln -sf /usr/bin/emcc "$1/emsdk/upstream/emscripten/emcc"
+  cp "$2" "$1/emsdk/upstream/emscripten/cmake/Modules/Platform/Emscripten.cmake"
+}
+cp "$chaine" "$travail/"
+chaine_construction="$travail/$(basename "$chaine")"
 if [ "$cible" = web ]; then
-  # Qt asks for an emsdk, when it is built and when a project is; Debian's
-  # emscripten stands in for its compiler folder (EMSDK names this one).
-  mkdir -p "$prefixe/emsdk/upstream/emscripten/cmake/Modules/Platform"
-  echo "EMSCRIPTEN_ROOT = emsdk_path + '/upstream/emscripten'" > "$prefixe/emsdk/.emscripten"
-  ln -sf /usr/bin/emcc "$prefixe/emsdk/upstream/emscripten/emcc"
-  cp "$chaine" "$prefixe/emsdk/upstream/emscripten/cmake/Modules/Platform/Emscripten.cmake"
-  export EMSDK="$prefixe/emsdk" NODE_PATH=/usr/share/nodejs EMSDK_PYTHON=/usr/bin/python3
+  emsdk_debian "$travail" "$chaine"
+  export EMSDK="$travail/emsdk" NODE_PATH=/usr/share/nodejs EMSDK_PYTHON=/usr/bin/python3
 fi
 
-cmake -S "$source" -B "$travail" -G Ninja \
-  -DCMAKE_TOOLCHAIN_FILE="$chaine" \
-  -DCMAKE_INSTALL_PREFIX="$prefixe" \
+# The Qt names no folder of this machine in what it compiles into a
+# program: it is configured for Qt's own default prefix, installed from
+# there into the cache (DESTDIR), and its compilers name the source and
+# build folders by fixed names. So a program built against it is the same
+# bytes whatever the cache's path.
+cartes="-ffile-prefix-map=$source=qtbase -ffile-prefix-map=$travail=qtbase-construction"
+CFLAGS="$cartes" CXXFLAGS="$cartes" cmake -S "$source" -B "$travail" -G Ninja \
+  -DCMAKE_TOOLCHAIN_FILE="$chaine_construction" \
+  -DCMAKE_INSTALL_PREFIX="$prefixe_neutre" \
   -DQT_HOST_PATH=/usr \
   -DQT_HOST_PATH_CMAKE_DIR="/usr/lib/$(dpkg-architecture -qDEB_HOST_MULTIARCH)/cmake" \
   "${options[@]}"
+echo "$empreinte" > "$travail/.configuration"
 cmake --build "$travail" --parallel "$(nproc)"
-cmake --install "$travail" >/dev/null
+DESTDIR="$pose" cmake --install "$travail" >/dev/null
+mv "$pose$prefixe_neutre" "$prefixe"
+rm -rf "$pose"
+# The toolchain file lives in the prefix: Qt's own toolchain file loads it
+# from beside itself, wherever the prefix is.
+cp "$chaine" "$prefixe/"
+sed -i "s|\"$chaine_construction\"|\"\${CMAKE_CURRENT_LIST_DIR}/../../../$(basename "$chaine")\"|" \
+  "$prefixe/lib/cmake/Qt6/qt.toolchain.cmake"
+[ "$cible" != web ] || emsdk_debian "$prefixe" "$chaine"
 # The notices of Qt and of what it bundles (each qt_attribution.json with the
 # licence files beside it, and Qt's own licences), for the notices shipped
 # with the program.
