@@ -43,10 +43,31 @@
     montrer('erreur');
   }
 
-  function webGLPresent() {
+  // The canvas the program draws on, made before it starts.
+  function nouvelleToile() {
+    const nouvelle = document.createElement('canvas');
+    nouvelle.id = 'ecran';
+    // Keys and the clipboard reach the program through an editable canvas,
+    // which calls up no on-screen keyboard: the game is played by touch on
+    // a touch screen, and by the keys of a keyboard where there is one.
+    nouvelle.contentEditable = 'true';
+    nouvelle.inputMode = 'none';
+    nouvelle.style.caretColor = 'transparent';
+    // A long press is a press held, not the browser's menu.
+    nouvelle.addEventListener('contextmenu', (evenement) => evenement.preventDefault());
+    return nouvelle;
+  }
+
+  // Whether WebGL works, asked of the program's own canvas with the very
+  // context the program asks for (WebGL 1, no alpha, depth or stencil,
+  // antialiased, as Qt's WebAssembly plugin does): the program then takes
+  // this context, and the browser wakes its graphics once.
+  function webGLPresent(surLaToile) {
     try {
-      const essai = document.createElement('canvas');
-      return !!(essai.getContext('webgl2') || essai.getContext('webgl'));
+      return !!surLaToile.getContext('webgl', {
+        alpha: false, depth: false, stencil: false, antialias: true, premultipliedAlpha: true,
+        preserveDrawingBuffer: false, powerPreference: 'high-performance', failIfMajorPerformanceCaveat: false,
+      });
     } catch (e) {
       return false;
     }
@@ -55,10 +76,10 @@
   // One file, its bytes counted as they arrive. The program's WebAssembly is
   // compiled as it arrives; its bytes are kept only for the copy that the
   // next visits start from.
-  async function telecharger(nom, recu, { compiler = false, garderLesOctets = true } = {}) {
+  async function telecharger(nom, recu, { compiler = false, garderLesOctets = true, signal } = {}) {
     let reponse;
     try {
-      reponse = await fetch(nom + '?v=' + site.version);
+      reponse = await fetch(nom + '?v=' + site.version, { signal });
     } catch (e) {
       throw new Error('connexion');
     }
@@ -111,12 +132,15 @@
 
   // The large files, kept where the service worker serves them from on the
   // next visits, so that they cross the network once. Once the worker runs
-  // the page, it serves and keeps them itself.
+  // the page, it serves and keeps them itself. Each is kept under the very
+  // address the page asks for (with its version), so that the worker hands
+  // the page the kept response itself, beside which the browser keeps the
+  // program's compiled code.
   function garder(fichiers) {
     if (!('caches' in self))
       return;
     caches.open('quartelo4-' + site.version).then((cache) => Promise.all(Object.entries(fichiers).map(([nom, octets]) =>
-      cache.put(new Request(nom), new Response(octets, { headers: {
+      cache.put(new Request(nom + '?v=' + site.version), new Response(octets, { headers: {
         'Content-Length': String(octets.byteLength),
         'Content-Type': nom.endsWith('.wasm') ? 'application/wasm' : 'application/octet-stream',
       } })))))
@@ -124,8 +148,8 @@
   }
 
   // The three files, downloaded together; the program compiles as it
-  // arrives.
-  async function toutTelecharger() {
+  // arrives. `signal` stops them.
+  async function toutTelecharger(signal) {
     const noms = [programme + '.js', programme + '.wasm', programme + '.data'];
     const total = noms.reduce((somme, nom) => somme + (site.fichiers[nom] || 0), 0);
     const aGarder = !(navigator.serviceWorker && navigator.serviceWorker.controller);
@@ -145,6 +169,7 @@
     const [code, binaire, donnees] = await Promise.all(noms.map((nom) => telecharger(nom, compte, {
       compiler: nom.endsWith('.wasm'),
       garderLesOctets: aGarder || !nom.endsWith('.wasm'),
+      signal,
     })));
     marquer('telecharge');
     const copie = aGarder ? { [noms[0]]: code.octets, [noms[1]]: binaire.octets, [noms[2]]: donnees.octets } : null;
@@ -169,18 +194,10 @@
     return { module, donnees: fichiers.donnees, source };
   }
 
-  // One run of the program, on a canvas of its own.
-  function lancer() {
-    toile = document.createElement('canvas');
-    toile.id = 'ecran';
-    // Keys and the clipboard reach the program through an editable canvas,
-    // which calls up no on-screen keyboard: the game is played by touch on
-    // a touch screen, and by the keys of a keyboard where there is one.
-    toile.contentEditable = 'true';
-    toile.inputMode = 'none';
-    toile.style.caretColor = 'transparent';
-    // A long press is a press held, not the browser's menu.
-    toile.addEventListener('contextmenu', (evenement) => evenement.preventDefault());
+  // One run of the program, on a canvas of its own (the one given, or a
+  // new one).
+  function lancer(premiereToile) {
+    toile = premiereToile || nouvelleToile();
     // Screen readers read the windows from the program's elements over the
     // canvas, in a layer of their own, which also takes the keys for it.
     calque = document.createElement('div');
@@ -195,8 +212,10 @@
       mainScriptUrlOrBlob: telecharge.source,
       locateFile: (nom) => nom,
       instantiateWasm(imports, reussi) {
-        WebAssembly.instantiate(telecharge.module, imports).then((instance) => reussi(instance, telecharge.module),
-          () => erreur('Quartelo 4 n\u2019a pas pu démarrer dans ce navigateur.'));
+        WebAssembly.instantiate(telecharge.module, imports).then((instance) => {
+          marquer('instancie');
+          reussi(instance, telecharge.module);
+        }, () => erreur('Quartelo 4 n\u2019a pas pu démarrer dans ce navigateur.'));
         return {};
       },
       // The pictures, from the download; nothing is fetched again.
@@ -240,20 +259,26 @@
       return;
     }
     montrer('chargement');
+    // The files are asked for first; whether a WebGL context opens is asked
+    // while they come: the first context wakes the browser's graphics, which
+    // takes a while. Without one, the downloads stop.
+    const arret = new AbortController();
+    const telechargement = toutTelecharger(arret.signal);
+    telechargement.catch(() => {});
+    const premiereToile = nouvelleToile();
+    const webGL = webGLPresent(premiereToile);
+    marquer('webgl');
+    if (!webGL) {
+      arret.abort();
+      erreurWebGL();
+      return;
+    }
     let fichiers;
     try {
-      fichiers = await toutTelecharger();
+      fichiers = await telechargement;
     } catch (e) {
       erreur('Le téléchargement de Quartelo 4 a échoué (' + e.message + '). '
         + 'Vérifiez votre connexion, puis rechargez la page.');
-      return;
-    }
-    // Whether a WebGL context opens is asked while the program compiles: the
-    // first context wakes the browser's graphics, which takes a while.
-    const webGL = webGLPresent();
-    marquer('webgl');
-    if (!webGL) {
-      erreurWebGL();
       return;
     }
     try {
@@ -263,7 +288,7 @@
         + 'Vérifiez votre connexion, puis rechargez la page.');
       return;
     }
-    await lancer();
+    await lancer(premiereToile);
     // The copy for the next visits, once the game has drawn its window.
     if (fichiers.copie)
       setTimeout(() => garder(fichiers.copie), 500);

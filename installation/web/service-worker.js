@@ -22,6 +22,10 @@ const tailles = self.QUARTELO4_SITE.fichiers;
 const fichiers = Object.keys(tailles);
 const grands = ['quartelo4.js', 'quartelo4.wasm', 'quartelo4.data'];
 const petits = ['./', 'site.js', ...fichiers.filter((f) => !grands.includes(f) && !f.startsWith('licences/'))];
+// The address each file is kept under: the large ones with their version,
+// as the page asks for them, so that the response handed to the page is the
+// one kept, beside which the browser keeps the program's compiled code.
+const cle = (nom) => (grands.includes(nom) ? nom + '?v=' + self.QUARTELO4_SITE.version : nom);
 
 // The pages that were open when this worker took over: an older version's
 // worker served them. Kept beside this version's files, since the browser
@@ -39,15 +43,15 @@ const autresVersions = async () => (await caches.keys()).filter((nom) => nom.sta
 // against the size that site.js gives it before it is kept.
 async function telecharger(cache, noms) {
   await Promise.all(noms.map(async (nom) => {
-    if (await cache.match(nom))
+    if (await cache.match(cle(nom)))
       return;
-    const reponse = await fetch(new Request(nom, { cache: 'reload' }));
+    const reponse = await fetch(new Request(cle(nom), { cache: 'reload' }));
     const attendue = tailles[nom === './' ? 'index.html' : nom];
     if (!reponse.ok)
       throw new Error(nom + ' (' + reponse.status + ')');
     if (attendue !== undefined && (await reponse.clone().arrayBuffer()).byteLength !== attendue)
       throw new Error(nom + " n'est pas celui de la version " + self.QUARTELO4_SITE.version);
-    await cache.put(nom, reponse);
+    await cache.put(cle(nom), reponse);
   }));
 }
 
@@ -116,12 +120,13 @@ self.addEventListener('fetch', (evenement) => {
     if (duSite && requete.mode !== 'navigate' && (await pagesDAvant).has(evenement.clientId))
       return pourUnePageDAvant(requete);
     const cache = await caches.open(reserve);
-    const gardee = await cache.match(requete, { ignoreSearch: true });
+    const grand = grands.includes(relative);
+    const gardee = await cache.match(requete, { ignoreSearch: !grand });
     if (gardee)
       return gardee;
     const reponse = await fetch(requete);
     if (duSite && reponse.ok)
-      await cache.put(new Request(adresse.pathname), reponse.clone());
+      await cache.put(grand ? new Request(cle(relative)) : new Request(adresse.pathname), reponse.clone());
     return reponse;
   })());
   evenement.waitUntil(nettoyer());
