@@ -11,8 +11,12 @@
 //
 // - the bytes moved on a first visit and on a second one (the encoded
 //   lengths of every response: compressed as the server sent them);
-// - the time from the page's navigation to the start window drawn, cold
-//   (new profile) and on a second visit (the service worker's copy);
+// - the time from the page's navigation to the first frame that shows the
+//   start window, and to the moment the screen readers' mirror holds its
+//   controls (« Nouvelle Partie » among them), cold (new profile) and on a
+//   second visit (the service worker's copy), at the machine's pace and at
+//   a phone's (DevTools' CPU throttling, 4×); beside them the floor: a page
+//   that only opens a WebGL context and clears it, to its first frame;
 // - the main thread's busy time for a move played from the keyboard, which
 //   holds the screen readers' mirror's cost;
 // - the time from a change of the page's size to the first frame that shows
@@ -21,6 +25,12 @@
 // - one depth-12 search, WebAssembly under Node.js (the engine of Chromium)
 //   against the desktop's native build, over the positions of
 //   bench/corpus.txt (twenty times over).
+//
+// QUARTELO4_VISITES_SEULES=1 measures the visits alone.
+//
+// A visit stays open QUARTELO4_SEJOUR ms (5000) after the start window, as a
+// player's does: the browser keeps the program's compiled code only a
+// moment after it has compiled its optimised code.
 
 import { execFileSync } from 'node:child_process';
 import fs from 'node:fs';
@@ -45,17 +55,31 @@ function fenetreDebut(png) {
 // One visit: the bytes on the wire, and the time from the navigation to the
 // first frame that shows the start window. The frames are those the browser
 // composes, pushed as they change: nothing is polled, so the measure does
-// not slow the page. The loader's own steps come with it.
-async function visite(navigateur, adresse) {
+// not slow the page. The loader's own steps come with it, and the moment the
+// mirror first holds « Nouvelle Partie » (a mutation observer of the page's).
+// At `rythme` > 1, the page's processor is that many times slower.
+const sejour = Number(process.env.QUARTELO4_SEJOUR || 5000);
+async function visite(navigateur, adresse, { rythme = 1, plancher = false } = {}) {
   const page = await navigateur.newPage();
   const session = await page.createCDPSession();
   await session.send('Network.enable');
+  if (rythme > 1)
+    await session.send('Emulation.setCPUThrottlingRate', { rate: rythme });
   let octets = 0;
   session.on('Network.loadingFinished', (e) => { octets += e.encodedDataLength; });
   const images = [];
   session.on('Page.screencastFrame', (e) => {
     images.push({ temps: e.metadata.timestamp * 1000, png: Buffer.from(e.data, 'base64') });
     session.send('Page.screencastFrameAck', { sessionId: e.sessionId }).catch(() => {});
+  });
+  await page.evaluateOnNewDocument(() => {
+    new MutationObserver((changements, observateur) => {
+      const calque = document.querySelector('.miroir');
+      if (calque && Array.from(calque.querySelectorAll('[role=button]')).some((e) => e.textContent === 'Nouvelle Partie')) {
+        self.quartelo4MiroirPret = performance.now();
+        observateur.disconnect();
+      }
+    }).observe(document, { subtree: true, childList: true, characterData: true });
   });
   // A quarter of the page in each direction keeps them cheap.
   await session.send('Page.startScreencast', { format: 'png', maxWidth: 320, maxHeight: 225 });
@@ -66,17 +90,39 @@ async function visite(navigateur, adresse) {
       if (fenetreDebut(images[vues].png))
         return images[vues];
     return undefined;
-  }, 60000, 20);
+  }, 60000 * rythme, 20);
+  const miroir = plancher ? null
+    : await attendre('le miroir', () => page.evaluate(() => self.quartelo4MiroirPret), 30000 * rythme, 20);
   const { origine, etapes } = await page.evaluate(() => ({
     origine: performance.timeOrigin,
     etapes: Object.fromEntries(performance.getEntriesByType('mark')
       .filter((m) => m.name.startsWith('quartelo4-')).map((m) => [m.name.slice(10), m.startTime])),
   }));
   const duree = Math.round(image.temps - origine);
-  // The service worker's own downloads, once it has installed.
-  await new Promise((fin) => setTimeout(fin, 1500));
+  // The service worker's own downloads, and the browser's copy of the
+  // compiled program, as while the game is played.
+  await new Promise((fin) => setTimeout(fin, plancher ? 500 : sejour));
   await page.close();
-  return { octets, duree, etapes };
+  return { octets, duree, miroir: miroir === null ? NaN : Math.round(miroir), etapes };
+}
+
+// The floor: a page that opens a WebGL context and clears it to the start
+// window's grey, served as the site is.
+function pagePlancher() {
+  const dossier = fs.mkdtempSync(path.join(os.tmpdir(), 'quartelo4-plancher-'));
+  fs.writeFileSync(path.join(dossier, 'index.html'), `<!DOCTYPE html>
+<html lang="fr"><head><meta charset="utf-8"><title>Plancher</title></head>
+<body style="margin:0;background:#333"><canvas id="ecran" style="display:block;width:100vw;height:100vh"></canvas>
+<script>
+const toile = document.getElementById('ecran');
+toile.width = innerWidth;
+toile.height = innerHeight;
+const gl = toile.getContext('webgl2') || toile.getContext('webgl');
+gl.clearColor(0.937, 0.937, 0.937, 1);
+gl.clear(gl.COLOR_BUFFER_BIT);
+</script></body></html>
+`);
+  return dossier;
 }
 
 // The game window, then the page's size changed back and forth between one
@@ -159,34 +205,43 @@ async function coups(navigateur, adresse) {
 
 const mediane = (valeurs) => [...valeurs].sort((a, b) => a - b)[Math.floor(valeurs.length / 2)];
 
-// The sites measured, the one before a change first, each on its own server.
+// The sites measured, the floor first, then the one before a change, each
+// on its own server.
+const plancher = pagePlancher();
 const sites = [
+  { nom: 'floor', dossier: plancher, plancher: true },
   ...(process.env.QUARTELO4_SITE_AVANT ? [{ nom: 'before', dossier: process.env.QUARTELO4_SITE_AVANT }] : []),
   { nom: process.env.QUARTELO4_SITE_AVANT ? 'this build' : 'site', dossier: site },
 ];
+const rythmes = [1, 4];
+const visitesSeules = process.env.QUARTELO4_VISITES_SEULES === '1';
 for (const mesure of sites) {
   mesure.serveur = await demarrerServeur(mesure.dossier);
-  mesure.premieres = [];
-  mesure.secondes = [];
+  mesure.visites = Object.fromEntries(rythmes.map((rythme) => [rythme, { premieres: [], secondes: [] }]));
   mesure.coups = [];
 }
 let refits;
 try {
   for (let n = 0; n < essais; ++n)
-    for (const mesure of sites) {
-      const profil = fs.mkdtempSync(path.join(os.tmpdir(), 'quartelo4-mesure-'));
-      try {
-        for (const liste of [mesure.premieres, mesure.secondes]) {
-          const { navigateur, fermer } = await ouvrirNavigateur({ profil });
-          try {
-            liste.push(await visite(navigateur, mesure.serveur.adresse));
-          } finally {
-            await fermer();
+    for (const rythme of rythmes)
+      for (const mesure of sites) {
+        const profil = fs.mkdtempSync(path.join(os.tmpdir(), 'quartelo4-mesure-'));
+        try {
+          const { premieres, secondes } = mesure.visites[rythme];
+          for (const liste of [premieres, secondes]) {
+            const { navigateur, fermer } = await ouvrirNavigateur({ profil });
+            try {
+              liste.push(await visite(navigateur, mesure.serveur.adresse, { rythme, plancher: mesure.plancher }));
+            } finally {
+              await fermer();
+            }
           }
+        } finally {
+          fs.rmSync(profil, { recursive: true, force: true });
         }
-      } finally {
-        fs.rmSync(profil, { recursive: true, force: true });
       }
+  for (let n = 0; n < (visitesSeules ? 0 : essais); ++n)
+    for (const mesure of sites.filter((m) => !m.plancher)) {
       const { navigateur, fermer } = await ouvrirNavigateur();
       try {
         mesure.coups.push(await coups(navigateur, mesure.serveur.adresse));
@@ -196,13 +251,15 @@ try {
     }
   const { navigateur, fermer } = await ouvrirNavigateur();
   try {
-    refits = await ajustements(navigateur, sites[sites.length - 1].serveur.adresse);
+    if (!visitesSeules)
+      refits = await ajustements(navigateur, sites[sites.length - 1].serveur.adresse);
   } finally {
     await fermer();
   }
 } finally {
   for (const mesure of sites)
     mesure.serveur.arreter();
+  fs.rmSync(plancher, { recursive: true, force: true });
 }
 
 // The corpus twenty times over, so that starting Node.js weighs little.
@@ -226,20 +283,39 @@ function chronometrer(commande, args) {
   return { ms: plein.ms - vide.ms, depart: vide.ms, sortie: plein.sortie };
 }
 const positions = corpus.trim().split('\n').length;
-const natif = chronometrer(path.join(construction, 'bureau/bench/quartelo4_analyse'), []);
+const natif = visitesSeules ? null : chronometrer(path.join(construction, 'bureau/bench/quartelo4_analyse'), []);
 // (emscripten 3.1.6's loader takes Node.js's fetch for a browser's: without
 // it, it reads the .wasm from the disk.)
-const wasm = chronometrer(process.execPath, ['--no-experimental-fetch', path.join(construction, 'bench/quartelo4_analyse.js')]);
+const wasm = visitesSeules ? null : chronometrer(process.execPath, ['--no-experimental-fetch', path.join(construction, 'bench/quartelo4_analyse.js')]);
 
 const ko = (octets) => (octets / 1000).toFixed(1) + ' kB';
-const etapes = (visites) => ['telecharge', 'webgl', 'compile']
-  .map((nom) => `${nom} ${Math.round(mediane(visites.map((v) => v.etapes[nom] ?? NaN)))} ms`).join(', ');
-console.log(`visits: ${essais}, medians`);
-for (const { nom, premieres, secondes } of sites) {
-  console.log(`${nom}, first visit:  ${ko(mediane(premieres.map((v) => v.octets)))} moved, start window after ${mediane(premieres.map((v) => v.duree))} ms (${etapes(premieres)})`);
-  console.log(`${nom}, second visit: ${ko(mediane(secondes.map((v) => v.octets)))} moved, start window after ${mediane(secondes.map((v) => v.duree))} ms (${etapes(secondes)})`);
+const etapes = (visites) => ['telecharge', 'compile', 'instancie']
+  .map((nom) => `${nom} ${Math.round(mediane(visites.map((v) => v.etapes[nom] ?? NaN)))}`).join(', ');
+// One table: each figure for each site, and as a multiple of the floor's at
+// the same pace.
+console.log(`visits: ${essais} of each kind, medians; a visit stays ${sejour} ms`);
+const jeux = sites.filter((m) => !m.plancher);
+console.log(['figure', 'floor', ...jeux.flatMap((m) => [m.nom, '× floor'])].join(' | '));
+for (const rythme of rythmes) {
+  for (const [nomVisite, cle] of [['cold', 'premieres'], ['second visit', 'secondes']]) {
+    const sol = mediane(sites[0].visites[rythme][cle].map((v) => v.duree));
+    for (const [quoi, lire] of [['start window', (v) => v.duree], ['mirror ready', (v) => v.miroir]]) {
+      const cellules = jeux.flatMap((m) => {
+        const ms = mediane(m.visites[rythme][cle].map(lire));
+        return [`${ms} ms`, (ms / sol).toFixed(2)];
+      });
+      console.log([`${nomVisite}, ${quoi}${rythme > 1 ? `, CPU ×${rythme}` : ''}`, `${sol} ms`, ...cellules].join(' | '));
+    }
+  }
 }
-for (const { nom, coups: mesures } of sites)
+for (const [nomVisite, cle] of [['first visit, moved', 'premieres'], ['second visit, moved', 'secondes']])
+  console.log([nomVisite, '', ...jeux.flatMap((m) => [ko(mediane(m.visites[1][cle].map((v) => v.octets))), ''])].join(' | '));
+for (const m of jeux)
+  for (const [nomVisite, cle] of [['cold', 'premieres'], ['second visit', 'secondes']])
+    console.log(`${m.nom}, ${nomVisite}, the loader's steps (ms from the navigation): ${etapes(m.visites[1][cle])}`);
+if (visitesSeules)
+  process.exit(0);
+for (const { nom, coups: mesures } of jeux)
   console.log(`${nom}, a move from the keyboard: main thread busy ${mediane(mesures).toFixed(1)} ms (median of ${mesures.length} games of ten moves)`);
 console.log(`resize to the fitted frame, ${refits.length} changes: median ${Math.round(mediane(refits.map((m) => m.ms)))} ms, `
   + `${mediane(refits.map((m) => m.images))} frames (at most ${Math.max(...refits.map((m) => m.images))})`);
