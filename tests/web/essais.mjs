@@ -249,7 +249,7 @@ const scenarios = {
         await jeu.cliquerDebut('nouvellePartie', ecran.tactile);
         let f = await attendreAjustee(jeu, 'jeu', ecran.nom + ' : la fenêtre de jeu');
         await jouer(jeu.point(f, Jeu.caseDuJeu(3, 4)), [3], 'un pion en 3');
-        await jouer(jeu.point(f, Jeu.boutonDuJeu(4)), [3, 4], 'le bouton « 4 »');
+        await jouer(await jeu.controle('colonne', 4, f), [3, 4], 'le bouton « 4 »');
         await vue(ecran.puis);
         f = await attendreAjustee(jeu, 'jeu', ecran.nom + ' : ajustée à sa nouvelle taille');
         await attendrePlateau(jeu, apres([3, 4]), ecran.nom + ' : les pions gardés', { aLEchelle: true });
@@ -356,7 +356,7 @@ const scenarios = {
         return Date.now() - depuis > 3000;
       }, 120000, 250);
       // « OK » clicked in the message over the game window drawn smaller.
-      await jeu.cliquer(jeu.point(await jeu.trouverFenetre('jeu'), { x: 508, y: 389 }));
+      await jeu.cliquer(await jeu.controle('ok', undefined, await jeu.trouverFenetre('jeu')));
       await attendrePlateau(jeu, attendu.plateau, 'le plateau du bureau', { aLEchelle: true });
       const mal = await malAjustee(jeu, 'jeu');
       verifier(!mal, 'ajustée à la dernière taille : ' + mal);

@@ -209,16 +209,16 @@ export async function ouvrirNavigateur({ webgl = true, profil } = {}) {
 
 // ---- The game in the page.
 
-// Where the controls of the game window stand, from its board's top-left
-// corner: the window lays them out in DejaVu Sans 9 pt, as on the desktop.
-const depuisLePlateau = {
-  colonne: (k) => ({ x: 752, y: 225 + 26 * k }),
-  nouvellePartie: { x: 752, y: 591 },
-  quitter: { x: 752, y: 649 },
+// The controls the scenarios press, as the screen readers' mirror names
+// them (its role, its name, and the group it stands in).
+const controles = {
+  nouvellePartie: { role: 'button', nom: 'Nouvelle Partie' },
+  quitter: { role: 'button', nom: 'Quitter' },
+  rougeOrdinateur: { role: 'radio', nom: 'Ordinateur', groupe: 'Joueur rouge' },
+  jauneOrdinateur: { role: 'radio', nom: 'Ordinateur', groupe: 'Joueur jaune' },
+  colonne: (k) => ({ role: 'button', nom: String(k) }),
+  ok: { role: 'button', nom: 'OK' },
 };
-// And those of the start window, from its top-left corner.
-const fenetreDebut = { largeur: 250, hauteur: 210, nouvellePartie: { x: 65, y: 181 }, quitter: { x: 186, y: 181 },
-  rougeOrdinateur: { x: 30, y: 116 }, jauneOrdinateur: { x: 141, y: 116 } };
 // What Qt draws around the windows, and what stands on it.
 export const surLeGris = ([r, g, b]) => Math.abs(r - 51) + Math.abs(g - 51) + Math.abs(b - 51) > 6;
 // The windows' own sizes, and where the board stands in the game window.
@@ -270,9 +270,27 @@ export class Jeu {
     return { x: plateauDansLeJeu.x + colonne * cote + cote / 2, y: plateauDansLeJeu.y + ligne * cote + cote / 2 };
   }
 
-  static boutonDuJeu(colonne) {
-    const { x, y } = depuisLePlateau.colonne(colonne);
-    return { x: plateauDansLeJeu.x + x, y: plateauDansLeJeu.y + y };
+  // The centre of a control, in the page's pixels, from the element of the
+  // screen readers' mirror that stands over it (`nom`: a key of `controles`,
+  // with `k` for a column button), once the mirror has it and it stands
+  // inside the window `fenetre` that the pixels show.
+  async controle(nom, k, fenetre) {
+    const { role, nom: texte, groupe } = typeof controles[nom] === 'function' ? controles[nom](k) : controles[nom];
+    let vu;
+    return attendre(`« ${texte} » dans le miroir`, async () => {
+      vu = await this.page.evaluate((r, n, g) => {
+        const dans = g ? document.querySelector(`.miroir [role=group][aria-label="${g}"]`) : document.querySelector('.miroir');
+        const element = dans && Array.from(dans.querySelectorAll(`[role=${r}]`)).find((e) => e.textContent === n);
+        if (!element)
+          return undefined;
+        const c = element.getBoundingClientRect();
+        return { x: c.left + c.width / 2, y: c.top + c.height / 2 };
+      }, role, texte, groupe);
+      return vu && (!fenetre || (vu.x > fenetre.x && vu.x < fenetre.x + fenetre.largeur
+        && vu.y > fenetre.y && vu.y < fenetre.y + fenetre.hauteur)) && vu;
+    }, 10000, 25).catch((e) => {
+      throw new Error(e.message + (vu ? ` (vu en ${vu.x}, ${vu.y}, hors de la fenêtre ${JSON.stringify(fenetre && [fenetre.x, fenetre.y, fenetre.largeur, fenetre.hauteur])})` : ''));
+    });
   }
 
   // The start window's top-left corner, where the page draws it.
@@ -323,14 +341,14 @@ export class Jeu {
     await (doigt ? this.page.touchscreen.tap(point.x, point.y) : this.cliquer(point));
   }
 
+  // A control of the start window clicked (or with `doigt` tapped), and one
+  // of the game window, where the mirror says it stands.
   async cliquerDebut(nom, doigt = false) {
-    const fenetre = await this.origineDebut();
-    await this.appuyer(this.point(fenetre, fenetreDebut[nom]), doigt);
+    await this.appuyer(await this.controle(nom, undefined, await this.origineDebut()), doigt);
   }
 
-  async cliquerJeu(nom, k) {
-    const relatif = typeof depuisLePlateau[nom] === 'function' ? depuisLePlateau[nom](k) : depuisLePlateau[nom];
-    await this.cliquer({ x: this.plateau.x + relatif.x, y: this.plateau.y + relatif.y });
+  async cliquerJeu(nom, k, doigt = false) {
+    await this.appuyer(await this.controle(nom, k, await this.trouverFenetre('jeu')), doigt);
   }
 
   // A click in a cell of the column, as a player drops a token there.
