@@ -68,16 +68,15 @@ case "$cible" in
   windows)
     # OpenGL is switched off together with its dynamic loading (Qt 6.4's
     # Windows platform plugin does not compile with only one of them off),
-    # and tablets too, whose support Debian's source leaves out; so is the
-    # Direct2D platform plugin, a second Windows plugin that nothing loads.
-    # The test programs run offscreen, whose fonts come through FreeType: it
-    # stays.
+    # and tablets too, whose support Debian's source leaves out. The test
+    # programs run offscreen, whose fonts come through FreeType: it stays.
+    # (Direct2D stays too: Qt 6.4 builds the DirectWrite font database,
+    # which the Windows plugin links, only with it.)
     chaine="$installation/windows/chaine-mingw.cmake"
     options=("${communes[@]}"
       -DFEATURE_opengl=OFF -DFEATURE_dynamicgl=OFF -DFEATURE_vulkan=OFF
       -DFEATURE_tabletevent=OFF
-      -DFEATURE_jpeg=OFF -DFEATURE_gif=OFF -DFEATURE_ico=OFF -DFEATURE_systemtrayicon=OFF
-      -DFEATURE_direct2d=OFF)
+      -DFEATURE_jpeg=OFF -DFEATURE_gif=OFF -DFEATURE_ico=OFF -DFEATURE_systemtrayicon=OFF)
     nom=mingw-static
     correctifs=()
     ;;
