@@ -17,6 +17,10 @@
 #   qt_statique windows|web
 #                          prints the prefix of the cached static Qt, which it
 #                          builds the first time
+#   oublier_autre_qt DOSSIER QT
+#                          empties the build folder DOSSIER if it was
+#                          configured against another Qt than QT (CMake
+#                          would keep the one it found first)
 set -euo pipefail
 racine="$(cd "$(dirname "${BASH_SOURCE[0]}")/.." && pwd)"
 cache="${QUARTELO4_CACHE:-${XDG_CACHE_HOME:-$HOME/.cache}/quartelo4}"
@@ -44,4 +48,12 @@ choisir_mode() {
 
 qt_statique() {
   bash "$racine/installation/qt-statique.sh" "$cache" "$1"
+}
+
+oublier_autre_qt() {
+  local cmake_cache="$1/CMakeCache.txt"
+  if [ -f "$cmake_cache" ] && ! grep -q "^Qt6_DIR:PATH=$2/" "$cmake_cache"; then
+    echo "$1 : configuré avec un autre Qt, reconstruit depuis zéro"
+    rm -rf "$1"
+  fi
 }

@@ -15,7 +15,7 @@
 # bytes from the same commit (scripts/reproductible.sh), is its site/.
 #
 # Installs what it needs from Debian; the first run also builds a static Qt
-# for WebAssembly from Debian's qt6-base source (about twenty minutes on two
+# for WebAssembly from Debian's qt6-base source (about ten minutes on two
 # cores) and keeps it in ~/.cache/quartelo4 (QUARTELO4_CACHE) beside the
 # Windows one, so that later runs take minutes.
 set -euo pipefail
@@ -34,6 +34,7 @@ export EMSDK="$qt/emsdk"
 echo "Qt pour WebAssembly : $qt ($((SECONDS - debut)) s)"
 
 construction="${QUARTELO4_CONSTRUCTION:-$racine/build-web}"
+oublier_autre_qt "$construction" "$qt"
 if [ "$mode" = site ]; then
   cmake -S "$racine" -B "$construction" -G Ninja \
     -DCMAKE_TOOLCHAIN_FILE="$qt/lib/cmake/Qt6/qt.toolchain.cmake" \

@@ -14,7 +14,7 @@
 # (scripts/reproductible.sh).
 #
 # Installs what it needs from Debian; the first run also builds a static Qt
-# for Windows from Debian's qt6-base source (half an hour on two cores) and
+# for Windows from Debian's qt6-base source (a quarter of an hour on two cores) and
 # keeps it in ~/.cache/quartelo4 (QUARTELO4_CACHE), so that later runs take
 # minutes. The tests run on a screen of their own (Xvfb), in a Wine prefix
 # kept in the same cache. The last line names the folder of the results.
@@ -56,6 +56,7 @@ ecran_et_wine() {
 [ "$mode" = paquets ] || ecran_et_wine
 
 construction="${QUARTELO4_CONSTRUCTION:-$racine/build-windows}"
+oublier_autre_qt "$construction" "$qt"
 # Qt's toolchain file loads the MinGW-w64 one kept in its prefix.
 cmake -S "$racine" -B "$construction" -G Ninja \
   -DCMAKE_TOOLCHAIN_FILE="$qt/lib/cmake/Qt6/qt.toolchain.cmake" \
