@@ -37,6 +37,14 @@ EM_ASYNC_JS(void, attendreUneImage, (), {
     });
 });
 
+// Whether the page can draw the windows: it asks for WebGL on the program's
+// canvas (which makes the context the windows are then drawn with), and
+// says so where there is none. The first context waits for the browser's
+// graphics to start: the windows are built meanwhile.
+EM_JS(int, pageDessine, (), {
+    return !Module.quartelo4Dessine || Module.quartelo4Dessine() ? 1 : 0;
+});
+
 // The page shows that the game is closed, and how to start it again.
 EM_JS(void, signalerFermeture, (), {
     if (Module.quartelo4Ferme)
@@ -186,6 +194,11 @@ void preparer(QApplication& application)
 void preparerFenetre(QWidget& fenetre)
 {
     fenetre.setWindowFlags(Qt::Window | Qt::FramelessWindowHint);
+}
+
+bool peutDessiner()
+{
+    return pageDessine() != 0;
 }
 
 void montrerEtape(QWidget* plateau)

@@ -31,6 +31,8 @@ int main(int argc, char* argv[])
     FenetreDebut fenetreDebut(&fenetre);
     plateforme::preparerFenetre(fenetre);
     plateforme::preparerFenetre(fenetreDebut);
+    if (!plateforme::peutDessiner())
+        return EXIT_FAILURE;
     fenetreDebut.setVisible(true);
     return application.exec();
 }

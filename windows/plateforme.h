@@ -20,6 +20,11 @@ void preparer(QApplication& application);
 // Once a window of the game is built, before it is first shown.
 void preparerFenetre(QWidget& fenetre);
 
+// Whether the windows can be drawn, asked once they are built, before the
+// first is shown. Where they cannot, the platform has told the user why,
+// and the program ends without showing any.
+bool peutDessiner();
+
 // Shows one step of a falling token now, before the program goes on.
 void montrerEtape(QWidget* plateau);
 

@@ -18,6 +18,11 @@ void preparerFenetre(QWidget&)
 {
 }
 
+bool peutDessiner()
+{
+    return true;
+}
+
 void montrerEtape(QWidget* plateau)
 {
     plateau->repaint();

@@ -61,7 +61,10 @@
   // Whether WebGL works, asked of the program's own canvas with the very
   // context the program asks for (WebGL 1, no alpha, depth or stencil,
   // antialiased, as Qt's WebAssembly plugin does): the program then takes
-  // this context, and the browser wakes its graphics once.
+  // this context, and the browser wakes its graphics once. The program asks
+  // (quartelo4Dessine) once it has built its windows, before it shows them:
+  // the first context waits for the browser's graphics to start, which
+  // takes a while, and the canvas then has its final size.
   function webGLPresent(surLaToile) {
     try {
       return !!surLaToile.getContext('webgl', {
@@ -76,10 +79,10 @@
   // One file, its bytes counted as they arrive. The program's WebAssembly is
   // compiled as it arrives; its bytes are kept only for the copy that the
   // next visits start from.
-  async function telecharger(nom, recu, { compiler = false, garderLesOctets = true, signal } = {}) {
+  async function telecharger(nom, recu, { compiler = false, garderLesOctets = true } = {}) {
     let reponse;
     try {
-      reponse = await fetch(nom + '?v=' + site.version, { signal });
+      reponse = await fetch(nom + '?v=' + site.version);
     } catch (e) {
       throw new Error('connexion');
     }
@@ -148,8 +151,8 @@
   }
 
   // The three files, downloaded together; the program compiles as it
-  // arrives. `signal` stops them.
-  async function toutTelecharger(signal) {
+  // arrives.
+  async function toutTelecharger() {
     const noms = [programme + '.js', programme + '.wasm', programme + '.data'];
     const total = noms.reduce((somme, nom) => somme + (site.fichiers[nom] || 0), 0);
     const aGarder = !(navigator.serviceWorker && navigator.serviceWorker.controller);
@@ -169,7 +172,6 @@
     const [code, binaire, donnees] = await Promise.all(noms.map((nom) => telecharger(nom, compte, {
       compiler: nom.endsWith('.wasm'),
       garderLesOctets: aGarder || !nom.endsWith('.wasm'),
-      signal,
     })));
     marquer('telecharge');
     const copie = aGarder ? { [noms[0]]: code.octets, [noms[1]]: binaire.octets, [noms[2]]: donnees.octets } : null;
@@ -194,10 +196,9 @@
     return { module, donnees: fichiers.donnees, source };
   }
 
-  // One run of the program, on a canvas of its own (the one given, or a
-  // new one).
-  function lancer(premiereToile) {
-    toile = premiereToile || nouvelleToile();
+  // One run of the program, on a canvas of its own.
+  function lancer() {
+    toile = nouvelleToile();
     // Screen readers read the windows from the program's elements over the
     // canvas, in a layer of their own, which also takes the keys for it.
     calque = document.createElement('div');
@@ -205,6 +206,7 @@
     bureau.prepend(toile, calque);
     const ceToile = toile;
     const ceCalque = calque;
+    let dessine = true;
     return createQtAppInstance({
       qtContainerElements: [toile],
       quartelo4Calque: calque,
@@ -223,6 +225,13 @@
       print: (texte) => console.log(texte),
       printErr: (texte) => console.warn(texte),
       onAbort: () => erreur('Quartelo 4 s\u2019est arrêté sur une erreur. Rechargez la page pour rejouer.'),
+      quartelo4Dessine() {
+        marquer('fenetres');
+        const webGL = webGLPresent(ceToile);
+        marquer('webgl');
+        dessine = webGL;
+        return webGL;
+      },
       quartelo4Ferme() {
         if (toile !== ceToile)
           return;
@@ -233,6 +242,11 @@
         document.getElementById('rejouer').focus();
       },
     }).then(() => {
+      // The program has ended if it could not draw, its canvas still there.
+      if (!dessine) {
+        erreurWebGL();
+        return;
+      }
       montrer(null);
       ceToile.focus();
     });
@@ -259,23 +273,9 @@
       return;
     }
     montrer('chargement');
-    // The files are asked for first; whether a WebGL context opens is asked
-    // while they come: the first context wakes the browser's graphics, which
-    // takes a while. Without one, the downloads stop.
-    const arret = new AbortController();
-    const telechargement = toutTelecharger(arret.signal);
-    telechargement.catch(() => {});
-    const premiereToile = nouvelleToile();
-    const webGL = webGLPresent(premiereToile);
-    marquer('webgl');
-    if (!webGL) {
-      arret.abort();
-      erreurWebGL();
-      return;
-    }
     let fichiers;
     try {
-      fichiers = await telechargement;
+      fichiers = await toutTelecharger();
     } catch (e) {
       erreur('Le téléchargement de Quartelo 4 a échoué (' + e.message + '). '
         + 'Vérifiez votre connexion, puis rechargez la page.');
@@ -288,7 +288,7 @@
         + 'Vérifiez votre connexion, puis rechargez la page.');
       return;
     }
-    await lancer(premiereToile);
+    await lancer();
     // The copy for the next visits, once the game has drawn its window.
     if (fichiers.copie)
       setTimeout(() => garder(fichiers.copie), 500);
