@@ -288,6 +288,14 @@ const scenarios = {
       verifier(await page.$eval('html', (h) => h.lang) === 'fr', 'langue');
       verifier(await page.evaluate(() => window.premierEtat) === 'Chargement…', 'Chargement…');
       await jeu.attendreProgramme();
+      // The windows are drawn on the context the program asks for, which the
+      // page made for it: WebGL 1, without alpha, depth or stencil.
+      const contexte = await page.evaluate(() => {
+        const toile = document.getElementById('ecran');
+        return { webgl2: toile.getContext('webgl2') !== null, attributs: toile.getContext('webgl').getContextAttributes() };
+      });
+      const { alpha, depth, stencil, preserveDrawingBuffer } = contexte.attributs;
+      verifier(!contexte.webgl2 && !alpha && !depth && !stencil && !preserveDrawingBuffer, 'le contexte : ' + JSON.stringify(contexte));
       const vue = await page.evaluate(() => window.progressionVue);
       verifier(vue.some(([valeur, max]) => max > 1e6 && valeur >= max), 'la barre va au bout : ' + JSON.stringify(vue.slice(-3)));
       await pause(300);
@@ -751,14 +759,16 @@ const scenarios = {
     }
   },
 
-  // Without WebGL the page says so, in French, and downloads nothing big.
+  // Without WebGL the page says so, in French; the program ends before it
+  // shows a window, and draws nothing (a page error fails the test).
   async sans_webgl() {
     await partie(async ({ page, serveur }) => {
       await page.goto(serveur.adresse);
       const texte = await attendre('le message', () => page.$eval('#erreur', (e) => !e.hidden && e.textContent));
       verifier(texte.includes('WebGL') && texte.includes('navigateur'), texte);
-      const ecran = await page.$('#ecran');
-      verifier(ecran === null, 'pas de programme lancé');
+      const restes = await page.evaluate(() => document.querySelectorAll('#ecran, .miroir').length);
+      verifier(restes === 0, 'ni toile ni miroir du programme');
+      await pause(1000);
     }, { webgl: false });
   },
 };
