@@ -21,8 +21,8 @@ void preparer(QApplication& application);
 void preparerFenetre(QWidget& fenetre);
 
 // Whether the windows can be drawn, asked once they are built, before the
-// first is shown. Where they cannot, the platform has told the user why,
-// and the program ends without showing any.
+// first is shown. Where they cannot, the platform tells the user why, and
+// the program ends without showing any.
 bool peutDessiner();
 
 // Shows one step of a falling token now, before the program goes on.

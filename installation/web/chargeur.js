@@ -196,7 +196,7 @@
     return { module, donnees: fichiers.donnees, source };
   }
 
-  // One run of the program, on a canvas of its own.
+  // One run of the program, on a canvas of its own; whether it could draw.
   function lancer() {
     toile = nouvelleToile();
     // Screen readers read the windows from the program's elements over the
@@ -245,10 +245,11 @@
       // The program has ended if it could not draw, its canvas still there.
       if (!dessine) {
         erreurWebGL();
-        return;
+        return false;
       }
       montrer(null);
       ceToile.focus();
+      return true;
     });
   }
 
@@ -288,9 +289,8 @@
         + 'Vérifiez votre connexion, puis rechargez la page.');
       return;
     }
-    await lancer();
     // The copy for the next visits, once the game has drawn its window.
-    if (fichiers.copie)
+    if (await lancer() && fichiers.copie)
       setTimeout(() => garder(fichiers.copie), 500);
   }
 
