@@ -14,10 +14,11 @@
 # (scripts/reproductible.sh).
 #
 # Installs what it needs from Debian; the first run also builds a static Qt
-# for Windows from Debian's qt6-base source (a quarter of an hour on two cores) and
-# keeps it in ~/.cache/quartelo4 (QUARTELO4_CACHE), so that later runs take
-# minutes. The tests run on a screen of their own (Xvfb), in a Wine prefix
-# kept in the same cache. The last line names the folder of the results.
+# for Windows from Debian's qt6-base source (a quarter of an hour on two
+# cores) and keeps it in ~/.cache/quartelo4 (QUARTELO4_CACHE), so that later
+# runs take minutes. The tests run on a screen of their own (Xvfb), in a
+# Wine prefix kept in the same cache. The last line names the folder of the
+# results.
 set -euo pipefail
 . "$(dirname "${BASH_SOURCE[0]}")/commun.sh"
 mode="${1:-}"
