@@ -55,10 +55,31 @@ echappe() { printf '%s' "$1" | sed 's/%/%%/g'; }
 # The output goes through files, read once the program has ended: Wine's
 # own helper processes, started by the first program of a prefix, inherit
 # its output and may keep a pipe open for minutes after it.
-sortie="$(mktemp)" erreurs="$(mktemp)"
-trap 'rm -f "$lot" "$journal" "$sortie" "$erreurs"' EXIT
-statut=0
-wine cmd /c "$(chemin_windows "$lot")" >"$sortie" 2>"$erreurs" || statut=$?
+sortie="$(mktemp)" erreurs="$(mktemp)" entree="$(mktemp)"
+trap 'rm -f "$lot" "$journal" "$sortie" "$erreurs" "$entree"' EXIT
+# A file given as standard input is copied, to be read again from its start.
+relire_entree=0
+if [ -f /dev/stdin ]; then
+  cat >"$entree"
+  relire_entree=1
+fi
+# Now and then, with several programs starting at once, Wine fails to start
+# one, in one of three ways: status 1 and no output at all, its start.exe's
+# "ShellExecuteEx failed", or cmd's "Can't recognize" the program. Such a
+# start is tried again, up to five times. A test program that runs, even to
+# fail, writes something else: it ends the loop with its status and output.
+jamais_lance() {
+  [ "$statut" != 0 ] && [ ! -s "$sortie" ] && [ ! -s "$journal" ] || return 1
+  [ ! -s "$erreurs" ] || grep -q -e "ShellExecuteEx failed" -e "^Can't recognize '" "$erreurs"
+}
+for essai in 1 2 3 4 5; do
+  statut=0
+  : >"$journal"
+  [ "$relire_entree" = 0 ] || exec <"$entree"
+  wine cmd /c "$(chemin_windows "$lot")" >"$sortie" 2>"$erreurs" || statut=$?
+  jamais_lance || break
+  [ "$essai" = 5 ] || sleep 1
+done
 tr -d '\r' < "$sortie"
 if [ "$qtest" = 1 ]; then
   tr -d '\r' < "$journal"
