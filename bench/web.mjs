@@ -7,7 +7,9 @@
 //   QUARTELO4_MODULES=build-web/essais-web/node_modules node bench/web.mjs [RUNS]
 //
 // With QUARTELO4_SITE_AVANT naming another build's site (the one before a
-// change), both sites' visits are measured in turn, in the same run.
+// change), both sites' visits are measured in turn, in the same run. With
+// QUARTELO4_SITE_QT_SEUL naming the site of Qt alone (bench/qt_seul.sh),
+// its visits are too, to its first frame: it has no mirror.
 //
 // - the bytes moved on a first visit and on a second one (the encoded
 //   lengths of every response: compressed as the server sent them);
@@ -59,7 +61,7 @@ function fenetreDebut(png) {
 // mirror first holds « Nouvelle Partie » (a mutation observer of the page's).
 // At `rythme` > 1, the page's processor is that many times slower.
 const sejour = Number(process.env.QUARTELO4_SEJOUR || 5000);
-async function visite(navigateur, adresse, { rythme = 1, plancher = false } = {}) {
+async function visite(navigateur, adresse, { rythme = 1, plancher = false, sansMiroir = false } = {}) {
   const page = await navigateur.newPage();
   const session = await page.createCDPSession();
   await session.send('Network.enable');
@@ -91,7 +93,7 @@ async function visite(navigateur, adresse, { rythme = 1, plancher = false } = {}
         return images[vues];
     return undefined;
   }, 60000 * rythme, 20);
-  const miroir = plancher ? null
+  const miroir = plancher || sansMiroir ? null
     : await attendre('le miroir', () => page.evaluate(() => self.quartelo4MiroirPret), 30000 * rythme, 20);
   const { origine, etapes } = await page.evaluate(() => ({
     origine: performance.timeOrigin,
@@ -211,9 +213,13 @@ const plancher = pagePlancher();
 const sites = [
   { nom: 'floor', dossier: plancher, plancher: true },
   ...(process.env.QUARTELO4_SITE_AVANT ? [{ nom: 'before', dossier: process.env.QUARTELO4_SITE_AVANT }] : []),
+  ...(process.env.QUARTELO4_SITE_QT_SEUL
+    ? [{ nom: 'Qt alone', dossier: process.env.QUARTELO4_SITE_QT_SEUL, sansMiroir: true }] : []),
   { nom: process.env.QUARTELO4_SITE_AVANT ? 'this build' : 'site', dossier: site },
 ];
 const rythmes = [1, 4];
+// The sites of the game, whose moves and loader are measured too.
+const parties = sites.filter((m) => !m.plancher && !m.sansMiroir);
 const visitesSeules = process.env.QUARTELO4_VISITES_SEULES === '1';
 for (const mesure of sites) {
   mesure.serveur = await demarrerServeur(mesure.dossier);
@@ -231,7 +237,7 @@ try {
           for (const liste of [premieres, secondes]) {
             const { navigateur, fermer } = await ouvrirNavigateur({ profil });
             try {
-              liste.push(await visite(navigateur, mesure.serveur.adresse, { rythme, plancher: mesure.plancher }));
+              liste.push(await visite(navigateur, mesure.serveur.adresse, { rythme, plancher: mesure.plancher, sansMiroir: mesure.sansMiroir }));
             } finally {
               await fermer();
             }
@@ -241,7 +247,7 @@ try {
         }
       }
   for (let n = 0; n < (visitesSeules ? 0 : essais); ++n)
-    for (const mesure of sites.filter((m) => !m.plancher)) {
+    for (const mesure of parties) {
       const { navigateur, fermer } = await ouvrirNavigateur();
       try {
         mesure.coups.push(await coups(navigateur, mesure.serveur.adresse));
@@ -302,7 +308,7 @@ for (const rythme of rythmes) {
     for (const [quoi, lire] of [['start window', (v) => v.duree], ['mirror ready', (v) => v.miroir]]) {
       const cellules = jeux.flatMap((m) => {
         const ms = mediane(m.visites[rythme][cle].map(lire));
-        return [`${ms} ms`, (ms / sol).toFixed(2)];
+        return Number.isNaN(ms) ? ['—', ''] : [`${ms} ms`, (ms / sol).toFixed(2)];
       });
       console.log([`${nomVisite}, ${quoi}${rythme > 1 ? `, CPU ×${rythme}` : ''}`, `${sol} ms`, ...cellules].join(' | '));
     }
@@ -310,12 +316,12 @@ for (const rythme of rythmes) {
 }
 for (const [nomVisite, cle] of [['first visit, moved', 'premieres'], ['second visit, moved', 'secondes']])
   console.log([nomVisite, '', ...jeux.flatMap((m) => [ko(mediane(m.visites[1][cle].map((v) => v.octets))), ''])].join(' | '));
-for (const m of jeux)
+for (const m of parties)
   for (const [nomVisite, cle] of [['cold', 'premieres'], ['second visit', 'secondes']])
     console.log(`${m.nom}, ${nomVisite}, the loader's steps (ms from the navigation): ${etapes(m.visites[1][cle])}`);
 if (visitesSeules)
   process.exit(0);
-for (const { nom, coups: mesures } of jeux)
+for (const { nom, coups: mesures } of parties)
   console.log(`${nom}, a move from the keyboard: main thread busy ${mediane(mesures).toFixed(1)} ms (median of ${mesures.length} games of ten moves)`);
 console.log(`resize to the fitted frame, ${refits.length} changes: median ${Math.round(mediane(refits.map((m) => m.ms)))} ms, `
   + `${mediane(refits.map((m) => m.images))} frames (at most ${Math.max(...refits.map((m) => m.images))})`);
