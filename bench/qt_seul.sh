@@ -9,9 +9,7 @@
 set -euo pipefail
 . "$(dirname "${BASH_SOURCE[0]}")/../scripts/commun.sh"
 installer web
-export EMSDK_PYTHON=/usr/bin/python3 NODE_PATH=/usr/share/nodejs
-qt="$(qt_statique web)"
-export EMSDK="$qt/emsdk"
+qt_navigateur
 construction="${QUARTELO4_CONSTRUCTION:-$racine/build-qt-seul}"
 oublier_autre_qt "$construction" "$qt"
 cmake -S "$racine/bench/qt_seul" -B "$construction" -G Ninja \
@@ -22,8 +20,5 @@ rm -rf "$site"
 mkdir -p "$site"
 cp "$construction/qt_seul.html" "$site/index.html"
 cp "$construction"/{qt_seul.js,qt_seul.wasm,qtloader.js,qtlogo.svg} "$site/"
-for fichier in "$site"/*.html "$site"/*.js "$site"/*.wasm; do
-  brotli -q 11 -f -o "$fichier.br" "$fichier"
-  gzip -9 -n -k -f "$fichier"
-done
+comprimer_site "$site"
 echo "$site"

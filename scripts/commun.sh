@@ -17,6 +17,11 @@
 #   qt_statique windows|web
 #                          prints the prefix of the cached static Qt, which it
 #                          builds the first time
+#   qt_navigateur          the browser's static Qt in qt, built the first
+#                          time, and the environment of its emscripten
+#   comprimer_site DOSSIER every text file of the site in DOSSIER also
+#                          compressed beforehand (.br, .gz), for the servers
+#                          that send them as they are
 #   oublier_autre_qt DOSSIER QT
 #                          empties the build folder DOSSIER if it was
 #                          configured against another Qt than QT (CMake
@@ -48,6 +53,23 @@ choisir_mode() {
 
 qt_statique() {
   bash "$racine/installation/qt-statique.sh" "$cache" "$1"
+}
+
+# Debian's emscripten runs under the system's Python, and its JavaScript
+# parts find their modules there.
+qt_navigateur() {
+  export EMSDK_PYTHON=/usr/bin/python3 NODE_PATH=/usr/share/nodejs
+  qt="$(qt_statique web)"
+  export EMSDK="$qt/emsdk"
+}
+
+comprimer_site() {
+  find "$1" -type f \( -name '*.html' -o -name '*.js' -o -name '*.wasm' -o -name '*.data' \
+      -o -name '*.txt' -o -name '*.webmanifest' \) -print0 |
+    while IFS= read -r -d '' fichier; do
+      brotli -q 11 -f -o "$fichier.br" "$fichier"
+      gzip -9 -n -k -f "$fichier"
+    done
 }
 
 oublier_autre_qt() {

@@ -26,11 +26,7 @@ debut=$SECONDS
 . "$racine/scripts/reproductible.sh"
 fixer_epoque "$racine"
 installer web
-# Debian's emscripten runs under the system's Python, and its JavaScript
-# parts find their modules there.
-export EMSDK_PYTHON=/usr/bin/python3 NODE_PATH=/usr/share/nodejs
-qt="$(qt_statique web)"
-export EMSDK="$qt/emsdk"
+qt_navigateur
 echo "Qt pour WebAssembly : $qt ($((SECONDS - debut)) s)"
 
 construction="${QUARTELO4_CONSTRUCTION:-$racine/build-web}"
@@ -58,12 +54,7 @@ site="$construction/site"
 rm -rf "$site"
 cmake --install "$construction" --prefix "$site"
 bash "$racine/scripts/archive-sources.sh" "$version" "$site"
-find "$site" -type f \( -name '*.html' -o -name '*.js' -o -name '*.wasm' -o -name '*.data' \
-    -o -name '*.txt' -o -name '*.webmanifest' \) -print0 |
-  while IFS= read -r -d '' fichier; do
-    brotli -q 11 -f -o "$fichier.br" "$fichier"
-    gzip -9 -n -k -f "$fichier"
-  done
+comprimer_site "$site"
 if [ "$mode" = site ]; then
   # The dates of the files published, the commit's. (A site served while
   # it is worked on keeps its own, which tell a server's caches each change.)

@@ -5,6 +5,7 @@
 # The wrapper that starts the test programs under Wine, against a stand-in
 # for wine that fails to start the program its first times ($1: the wrapper).
 set -euo pipefail
+source "$(dirname "${BASH_SOURCE[0]}")/wine_commun.sh"
 travail="$(mktemp -d)"
 trap 'rm -rf "$travail"' EXIT
 # Each case: the stand-in's answers in turn, then the status, output and
@@ -32,8 +33,8 @@ while IFS='|' read -r reponses statut sortie lancements; do
   echo "$reponses" >"$REPONSES"
   obtenu=0
   resultat="$(PATH="$travail:$PATH" "$1" "$travail/essai.exe" <"$travail/entree" 2>/dev/null)" || obtenu=$?
-  [ "$obtenu|$resultat|$(wc -l <"$REPONSES.n")" = "$statut|$sortie|$lancements" ] \
-    || { echo "ÉCHEC : « $reponses » donne $obtenu|$resultat|$(wc -l <"$REPONSES.n")" >&2; exit 1; }
+  obtenu="$obtenu|$resultat|$(wc -l <"$REPONSES.n")"
+  [ "$obtenu" = "$statut|$sortie|$lancements" ] || echec "« $reponses » donne $obtenu"
 done <<'CAS'
 muet shell cmd lance|0|lu : partie|4
 echoue|3|lu : partie|1
