@@ -65,12 +65,14 @@ if [ -f /dev/stdin ]; then
 fi
 # Now and then, with several programs starting at once, Wine fails to start
 # one, in one of three ways: status 1 and no output at all, its start.exe's
-# "ShellExecuteEx failed", or cmd's "Can't recognize" the program. Such a
-# start is tried again, up to five times. A test program that runs, even to
-# fail, writes something else: it ends the loop with its status and output.
+# "ShellExecuteEx failed" (on the standard output), or cmd's "Can't
+# recognize" the program (on the error output). Such a start is tried
+# again, up to five times. A test program that runs, even to fail, writes
+# something else: it ends the loop with its status and output.
 jamais_lance() {
-  [ "$statut" != 0 ] && [ ! -s "$sortie" ] && [ ! -s "$journal" ] || return 1
-  [ ! -s "$erreurs" ] || grep -q -e "ShellExecuteEx failed" -e "^Can't recognize '" "$erreurs"
+  [ "$statut" != 0 ] && [ ! -s "$journal" ] || return 1
+  ! grep -q -v -e $'^\r*$' -e '^Application could not be started' \
+    -e '^ShellExecuteEx failed' -e "^Can't recognize '" "$sortie" "$erreurs"
 }
 for essai in 1 2 3 4 5; do
   statut=0

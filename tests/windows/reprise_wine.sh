@@ -17,7 +17,7 @@ cat >"$travail/wine" <<'FAUX'
 echo . >>"$REPONSES.n"; set -- $(cat "$REPONSES"); shift "$(($(wc -l <"$REPONSES.n") - 1))"
 case "${1:-lance}" in
   muet) cat >/dev/null; exit 1 ;;
-  shell) echo "ShellExecuteEx failed: Internal error." >&2; exit 1 ;;
+  shell) printf 'Application could not be started, or …\nShellExecuteEx failed: Internal error.\r\n\n'; exit 1 ;;
   cmd) echo "Can't recognize '\"Z:\\essai.exe\"' as an internal or external command" >&2; exit 49 ;;
   lance) echo "lu : $(cat)"; exit 0 ;;
   echoue) echo "lu : $(cat)"; exit 3 ;;
